@@ -1,0 +1,80 @@
+// The entry sequence: which main window this process opens, and why.
+#include "app/entry.h"
+
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "text/name_case.h"
+#include "text/number.h"
+#include "text/path.h"
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace tavel {
+
+namespace {
+constexpr std::int32_t kThisVersion = 11;
+constexpr std::int32_t kNoVersion = 255;
+constexpr const char* kUninstallArgument = "/uninstall";
+}  // namespace
+
+std::string MakeUninstallerName(std::int32_t counter) {
+  std::string digits = "000" + std::to_string(counter);
+  return "unin_kolap" + digits.substr(digits.size() - 3) + ".exe";
+}
+
+std::int32_t InstalledVersion(const std::optional<std::string>& text) {
+  if (!text || text->empty()) return kNoVersion;
+  // A value that is no number cannot be this version, so it leads to the installer like any other.
+  return ParseDecimal(*text).value_or(-1);
+}
+
+EntryDecision ChooseEntry(const EntryFacts& facts, const std::string& uninstallerName) {
+  EntryDecision d;
+  if (facts.firstArgument == kUninstallArgument) {
+    d.modeCode = kModeUninstall;
+  } else if (LowerAscii(facts.exeFileName) == uninstallerName) {
+    d.modeCode = kModeUninstallerCopy;
+  }
+  if (d.modeCode == kModeNormal) {
+    if (facts.windowExists(kSetupClass)) return d;  // an installer runs: end silently
+    bool installed = InstalledVersion(facts.readVersion()) == kThisVersion;
+    d.window = installed ? MainWindowKind::Player : MainWindowKind::Setup;
+    return d;
+  }
+  if (d.modeCode == kModeUninstall &&
+      (facts.windowExists(kPlayerClass) || facts.windowExists(kSetupClass))) {
+    d.modeCode = kModeUninstallRefused;
+  }
+  d.window = MainWindowKind::Setup;
+  return d;
+}
+
+int RunEntry(Application& app, Registry& registry, Desktop& desktop, Process& process,
+             MainWindowFactory& windows) {
+  app.SetTitle(kAppTitle);
+  EntryState entry;
+  entry.UninstallerName = MakeUninstallerName(entry.UninstallCounter);
+
+  EntryFacts facts;
+  facts.firstArgument = process.FirstArgument();
+  facts.exeFileName = DisplayName(process.OwnPath());
+  facts.windowExists = [&](const char* cls) { return desktop.FindWindowByClass(cls) != 0; };
+  facts.readVersion = [&]() -> std::optional<std::string> {
+    auto key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+    return key ? key->ReadString("Version") : std::nullopt;
+  };
+  EntryDecision d = ChooseEntry(facts, entry.UninstallerName);
+  entry.ModeCode = d.modeCode;
+
+  std::unique_ptr<Form> main;
+  if (d.window == MainWindowKind::Player) {
+    entry.OtherPlayerWindow = desktop.FindWindowByClass(kPlayerClass);
+    main = windows.CreatePlayer(entry);
+  } else if (d.window == MainWindowKind::Setup) {
+    main = windows.CreateSetup(entry);
+  }
+  if (main) app.Run(*main);
+  return 0;
+}
+
+}  // namespace tavel

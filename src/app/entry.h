@@ -1,0 +1,75 @@
+// The entry sequence: which main window this process opens, and why.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/desktop.h"
+
+namespace tavel {
+
+class Application;
+class Form;
+class Process;
+class Registry;
+
+constexpr const char* kAppTitle = "楽蔵32";
+constexpr const char* kPlayerClass = "TTAVEL32KOLAP";
+constexpr const char* kSetupClass = "TTVLSETUPForm";
+
+// What the process is for; the setup window acts on it.
+enum ModeCodeValue : std::int32_t {
+  kModeNormal = 0,
+  kModeUninstall = 1,
+  kModeUninstallerCopy = 2,
+  kModeUninstallRefused = 999,
+};
+
+// What the entry sequence leaves behind for the main window.
+struct EntryState {
+  std::int32_t ModeCode = kModeNormal;
+  std::int32_t UninstallCounter = 0;
+  std::string UninstallerName;
+  WindowHandle OtherPlayerWindow = 0;
+};
+
+enum class MainWindowKind { None, Player, Setup };
+
+struct EntryDecision {
+  std::int32_t modeCode = kModeNormal;
+  MainWindowKind window = MainWindowKind::None;
+};
+
+// "unin_kolap" + the last three digits of "000" + counter + ".exe".
+std::string MakeUninstallerName(std::int32_t counter);
+
+// The installed version from the registry text: missing or empty is 255; text that is not a decimal
+// number is treated like any other version that is not this one.
+std::int32_t InstalledVersion(const std::optional<std::string>& text);
+
+// Facts the decision rests on; the version is read only when a normal start needs it.
+struct EntryFacts {
+  std::string firstArgument;
+  std::string exeFileName;  // without folder
+  std::function<bool(const char* className)> windowExists;
+  std::function<std::optional<std::string>()> readVersion;
+};
+
+EntryDecision ChooseEntry(const EntryFacts& facts, const std::string& uninstallerName);
+
+// Builds the main windows; the entry sequence decides which.
+class MainWindowFactory {
+ public:
+  virtual ~MainWindowFactory() = default;
+  virtual std::unique_ptr<Form> CreatePlayer(const EntryState& entry) = 0;
+  virtual std::unique_ptr<Form> CreateSetup(EntryState& entry) = 0;
+};
+
+// Runs the whole entry sequence and the main window's message loop; returns the exit code.
+int RunEntry(Application& app, Registry& registry, Desktop& desktop, Process& process,
+             MainWindowFactory& windows);
+
+}  // namespace tavel

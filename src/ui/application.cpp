@@ -1,0 +1,33 @@
+// The application object: what the whole process shares (title, cursor, beep, modal showing,
+// events).
+#include "ui/application.h"
+
+#include "ui/form.h"
+
+namespace tavel {
+
+void Application::SetTitle(const std::string& title) {
+  title_ = title;
+  backend_.SetAppTitle(title);
+}
+
+void Application::BeginBusy() {
+  if (busyDepth_++ == 0) backend_.SetBusyCursor(true);
+}
+
+void Application::EndBusy() {
+  if (busyDepth_ > 0 && --busyDepth_ == 0) backend_.SetBusyCursor(false);
+}
+
+void Application::Run(Form& form) {
+  mainForm_ = &form;
+  form.Show();
+  if (!form.IsClosed()) backend_.RunMainLoop(form);
+  mainForm_ = nullptr;
+}
+
+void Application::MainFormClosed() {
+  backend_.Quit();
+}
+
+}  // namespace tavel

@@ -1,0 +1,63 @@
+// The application object: what the whole process shares (title, cursor, beep, modal showing,
+// events).
+#pragma once
+
+#include <string>
+
+#include "ui/backend.h"
+
+namespace tavel {
+
+class Form;
+
+class Application {
+ public:
+  explicit Application(UiBackend& backend) : backend_(backend) {}
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  UiBackend& Backend() { return backend_; }
+
+  const std::string& Title() const { return title_; }
+  void SetTitle(const std::string& title);
+
+  Form* MainForm() const { return mainForm_; }
+
+  // Lets pending events run: clicks, timers that are due. Handlers may be re-entered from here.
+  void ProcessMessages() { backend_.ProcessMessages(); }
+  void Beep() { backend_.Beep(); }
+
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool on) { showHint_ = on; }
+  void SetHintPause(int ms) { backend_.SetHintPause(ms); }
+
+  // Hourglass cursor while at least one busy section is open.
+  void BeginBusy();
+  void EndBusy();
+
+  // Makes `form` the main form, shows it and runs until it closes.
+  void Run(Form& form);
+  // Called by the main form when it has closed.
+  void MainFormClosed();
+
+ private:
+  UiBackend& backend_;
+  std::string title_;
+  Form* mainForm_ = nullptr;
+  bool showHint_ = true;
+  int busyDepth_ = 0;
+};
+
+// Shows the hourglass for the life of the object.
+class BusyCursor {
+ public:
+  explicit BusyCursor(Application& app) : app_(app) { app_.BeginBusy(); }
+  ~BusyCursor() { app_.EndBusy(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  Application& app_;
+};
+
+}  // namespace tavel

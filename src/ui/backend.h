@@ -1,0 +1,52 @@
+// What the control layer needs from a windowing system: real Win32 windows, or the headless
+// stand-in.
+#pragma once
+
+#include <string>
+
+#include "ui/geometry.h"
+
+namespace tavel {
+
+class Control;
+class Form;
+class MenuItem;
+class Timer;
+
+class UiBackend {
+ public:
+  virtual ~UiBackend() = default;
+
+  // Gives the form (and all its controls and menus) a window, or forgets it again.
+  virtual void AttachForm(Form& form) = 0;
+  virtual void DetachForm(Form& form) = 0;
+  // Difference between a form's outer size and its client size (borders, caption, menu bar).
+  virtual Size FrameSize(const Form& form) = 0;
+  // Pixel size of a text in a font; line feeds start new lines.
+  virtual Size MeasureText(const Font& font, const std::string& text) = 0;
+  // Paints the control now instead of waiting for the next paint message.
+  virtual void Repaint(Control& control) = 0;
+
+  virtual void StartTimer(Timer& timer) = 0;
+  virtual void StopTimer(Timer& timer) = 0;
+
+  // Delivers whatever is pending (input, timers that are due), then returns.
+  virtual void ProcessMessages() = 0;
+  // Shows the form modally and returns when its modal result is set (or it is closed).
+  virtual void RunModal(Form& form) = 0;
+  // Runs until the main form has closed.
+  virtual void RunMainLoop(Form& mainForm) = 0;
+  // Ends the main loop (the main form has closed).
+  virtual void Quit() = 0;
+  // Shows a pop-up menu at a screen point; its items' OnClick run from the menu's choice.
+  virtual void PopupMenu(Form& owner, MenuItem& menu, Point at) = 0;
+
+  virtual void Beep() = 0;
+  virtual void SetBusyCursor(bool busy) = 0;
+  virtual void SetAppTitle(const std::string& title) = 0;
+  virtual void SetHintPause(int ms) = 0;
+  // Hides the window that represents the application on the taskbar.
+  virtual void HideTaskbarButton() = 0;
+};
+
+}  // namespace tavel

@@ -1,0 +1,90 @@
+// The simple controls: label, button, check box, radio group, panel, edit, scroll bar, spin button.
+#include "ui/controls.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace tavel {
+
+void Label::SetAutoSize(bool on) {
+  autoSize_ = on;
+  CaptionChanged();
+}
+
+void Label::SetAlignment(TextAlign a) {
+  alignment_ = a;
+  Changed(Change::Caption);
+}
+
+void Label::CaptionChanged() {
+  Form* form = OwnerForm();
+  if (!autoSize_ || !form) return;
+  Size s = form->App().Backend().MeasureText(GetFont(), Caption());
+  SetBounds({Left(), Top(), s.width, s.height});
+}
+
+void Button::Click() {
+  if (!Enabled()) return;
+  if (OnClick) OnClick();
+  if (modalResult_ != 0) {
+    if (Form* form = OwnerForm()) form->SetModalResult(modalResult_);
+  }
+}
+
+void CheckBox::SetChecked(bool on) {
+  if (on == checked_) return;
+  checked_ = on;
+  Changed(Change::Checked);
+}
+
+void CheckBox::UserToggle() {
+  SetChecked(!checked_);
+  if (OnClick) OnClick();
+}
+
+void RadioGroup::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  if (itemIndex_ >= static_cast<int>(items_.size())) itemIndex_ = -1;
+  Changed(Change::Items);
+}
+
+void RadioGroup::SetItemIndex(int index) {
+  if (index < -1 || index >= static_cast<int>(items_.size())) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  Changed(Change::ItemIndex);
+  if (OnClick) OnClick();
+}
+
+void Edit::TextFromWindow(const std::string& text) {
+  SetCaption(text);
+  if (OnChange) OnChange();
+}
+
+void ScrollBar::SetRange(int min, int max) {
+  min_ = min;
+  max_ = std::max(min, max);
+  position_ = std::clamp(position_, min_, max_);
+  Changed(Change::Range);
+}
+
+void ScrollBar::SetLargeChange(int v) {
+  largeChange_ = v;
+  Changed(Change::Range);
+}
+
+void ScrollBar::SetPosition(int p) {
+  p = std::clamp(p, min_, max_);
+  if (p == position_) return;
+  position_ = p;
+  Changed(Change::Position);
+}
+
+void ScrollBar::Scroll(ScrollCode code, int newPos) {
+  if (OnScroll) OnScroll(code, newPos);
+  SetPosition(newPos);
+}
+
+}  // namespace tavel

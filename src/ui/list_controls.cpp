@@ -1,0 +1,111 @@
+// Controls that hold lists of texts: list box, drop-down combo box, status bar panels.
+#include "ui/list_controls.h"
+
+namespace tavel {
+
+void ItemList::ItemsChanged(Change c, int index) {
+  if (updateDepth_ > 0) {
+    pendingReset_ = true;
+    return;
+  }
+  Changed(c, index);
+}
+
+void ItemList::Add(const std::string& text) {
+  items_.push_back(text);
+  ItemsChanged(Change::ItemAdded, Count() - 1);
+}
+
+void ItemList::Clear() {
+  items_.clear();
+  itemIndex_ = -1;
+  ItemsChanged(Change::Items, -1);
+}
+
+void ItemList::RemoveAt(int index) {
+  if (index < 0 || index >= Count()) return;
+  items_.erase(items_.begin() + index);
+  if (itemIndex_ == index) {
+    itemIndex_ = -1;
+  } else if (itemIndex_ > index) {
+    --itemIndex_;
+  }
+  ItemsChanged(Change::ItemRemoved, index);
+}
+
+void ItemList::SetItem(int index, const std::string& text) {
+  if (index < 0 || index >= Count()) return;
+  items_[static_cast<size_t>(index)] = text;
+  ItemsChanged(Change::ItemReplaced, index);
+}
+
+void ItemList::Assign(std::vector<std::string> items) {
+  items_ = std::move(items);
+  itemIndex_ = -1;
+  ItemsChanged(Change::Items, -1);
+}
+
+void ItemList::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  if (updateDepth_ == 0) Changed(Change::ItemIndex);
+}
+
+void ItemList::SelectionFromWindow(int index) {
+  itemIndex_ = (index >= 0 && index < Count()) ? index : -1;
+}
+
+void ItemList::BeginUpdate() {
+  ++updateDepth_;
+}
+
+void ItemList::EndUpdate() {
+  if (updateDepth_ == 0 || --updateDepth_ > 0) return;
+  if (pendingReset_) {
+    pendingReset_ = false;
+    Changed(Change::Items);
+  }
+  Changed(Change::ItemIndex);
+  Changed(Change::Redraw);
+}
+
+void ListBox::UserClick(int index) {
+  SelectionFromWindow(index);
+  Changed(Change::ItemIndex);
+  if (OnClick) OnClick();
+}
+
+void ListBox::UserDoubleClick(int index) {
+  SelectionFromWindow(index);
+  if (OnDblClick) OnDblClick();
+}
+
+void ComboBox::UserSelect(int index) {
+  SelectionFromWindow(index);
+  Changed(Change::ItemIndex);
+  if (OnChange) OnChange();
+}
+
+void ComboBox::UserEnter() {
+  if (OnEnter) OnEnter();
+}
+
+void StatusBar::SetPanelCount(int count) {
+  panels_.resize(static_cast<size_t>(count < 0 ? 0 : count));
+  Changed(Change::Panels);
+}
+
+void StatusBar::SetPanelText(int index, const std::string& text) {
+  if (index < 0 || index >= static_cast<int>(panels_.size())) return;
+  panels_[static_cast<size_t>(index)].text = text;
+  Changed(Change::Panels, index);
+}
+
+void StatusBar::SetPanelWidth(int index, int width) {
+  if (index < 0 || index >= static_cast<int>(panels_.size())) return;
+  panels_[static_cast<size_t>(index)].width = width;
+  Changed(Change::Panels, -1);
+}
+
+}  // namespace tavel

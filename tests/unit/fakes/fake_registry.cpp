@@ -1,0 +1,83 @@
+// An in-memory registry for tests: keys by root and path, string values, injectable failures.
+#include "fakes/fake_registry.h"
+
+namespace tavel::testing {
+
+class FakeRegistryKey : public RegistryKey {
+ public:
+  FakeRegistryKey(FakeRegistry& reg, FakeRegistry::KeyId id) : reg_(reg), id_(std::move(id)) {
+    ++reg_.openKeys;
+  }
+  ~FakeRegistryKey() override { --reg_.openKeys; }
+
+  std::optional<std::string> ReadString(const std::string& name) override {
+    auto& values = reg_.keys_[id_];
+    auto it = values.find(name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  }
+  bool WriteString(const std::string& name, const std::string& value) override {
+    if (reg_.failWrites.count(name)) return false;
+    reg_.keys_[id_][name] = value;
+    return true;
+  }
+  bool DeleteValue(const std::string& name) override { return reg_.keys_[id_].erase(name) > 0; }
+  std::vector<std::string> SubKeyNames() override {
+    std::vector<std::string> names;
+    std::string prefix = id_.second + "\\";
+    for (const auto& [id, values] : reg_.keys_) {
+      if (id.first != id_.first || id.second.compare(0, prefix.size(), prefix) != 0) continue;
+      std::string rest = id.second.substr(prefix.size());
+      if (rest.find('\\') == std::string::npos) names.push_back(rest);
+    }
+    return names;
+  }
+  std::vector<std::string> ValueNames() override {
+    std::vector<std::string> names;
+    for (const auto& [name, value] : reg_.keys_[id_]) names.push_back(name);
+    return names;
+  }
+
+ private:
+  FakeRegistry& reg_;
+  FakeRegistry::KeyId id_;
+};
+
+std::unique_ptr<RegistryKey> FakeRegistry::Open(RegistryRoot root, const std::string& path,
+                                                bool create) {
+  ++openCount;
+  if (failOpen) return nullptr;
+  KeyId id{root, path};
+  if (!keys_.count(id)) {
+    if (!create) return nullptr;
+    keys_[id];
+  }
+  return std::make_unique<FakeRegistryKey>(*this, id);
+}
+
+bool FakeRegistry::DeleteKey(RegistryRoot root, const std::string& path) {
+  return keys_.erase({root, path}) > 0;
+}
+
+void FakeRegistry::Set(const std::string& path, const std::string& name, const std::string& value,
+                       RegistryRoot root) {
+  keys_[{root, path}][name] = value;
+}
+
+std::string FakeRegistry::Get(const std::string& path, const std::string& name,
+                              RegistryRoot root) const {
+  auto key = keys_.find({root, path});
+  if (key == keys_.end()) return "<missing>";
+  auto it = key->second.find(name);
+  return it == key->second.end() ? "<missing>" : it->second;
+}
+
+bool FakeRegistry::Has(const std::string& path, const std::string& name, RegistryRoot root) const {
+  return Get(path, name, root) != "<missing>";
+}
+
+bool FakeRegistry::HasKey(const std::string& path, RegistryRoot root) const {
+  return keys_.count({root, path}) != 0;
+}
+
+}  // namespace tavel::testing
