@@ -21,7 +21,11 @@ void Application::EndBusy() {
 
 void Application::Run(Form& form) {
   mainForm_ = &form;
-  form.Show();
+  if (showMainForm_) {
+    form.Show();
+  } else {
+    form.Attach();
+  }
   if (!form.IsClosed()) backend_.RunMainLoop(form);
   mainForm_ = nullptr;
 }

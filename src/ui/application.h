@@ -35,7 +35,10 @@ class Application {
   void BeginBusy();
   void EndBusy();
 
-  // Makes `form` the main form, shows it and runs until it closes.
+  // Whether Run shows the main form; a window that works hidden turns it off while it is created.
+  void SetShowMainForm(bool on) { showMainForm_ = on; }
+
+  // Makes `form` the main form, shows it (unless told not to) and runs until it closes.
   void Run(Form& form);
   // Called by the main form when it has closed.
   void MainFormClosed();
@@ -45,6 +48,7 @@ class Application {
   std::string title_;
   Form* mainForm_ = nullptr;
   bool showHint_ = true;
+  bool showMainForm_ = true;
   int busyDepth_ = 0;
 };
 

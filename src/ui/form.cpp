@@ -29,20 +29,20 @@ void Form::SetShowHint(bool on) {
   Changed(Change::Hint);
 }
 
-void Form::EnsureAttached() {
+void Form::Attach() {
   if (attached_) return;
   attached_ = true;
   app_.Backend().AttachForm(*this);
 }
 
 void Form::Show() {
-  EnsureAttached();
+  Attach();
   closed_ = false;
   SetVisible(true);
 }
 
 int Form::ShowModal() {
-  EnsureAttached();
+  Attach();
   modal_ = true;
   closed_ = false;
   modalResult_ = kResultNone;

@@ -41,7 +41,9 @@ class Form : public Control {
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool on);
 
-  // Shows the window, giving it a real window the first time when there is a windowing system.
+  // Gives the form its real window (still hidden) when there is a windowing system.
+  void Attach();
+  // Shows the window, giving it a real window the first time.
   void Show();
   void Hide() { SetVisible(false); }
   // Shows modally; returns the modal result (2 when closed from the title bar).
@@ -69,8 +71,6 @@ class Form : public Control {
   void SizeChanged() override;
 
  private:
-  void EnsureAttached();
-
   Application& app_;
   std::string className_;
   BorderStyle border_ = BorderStyle::Sizeable;

@@ -1,0 +1,16 @@
+// The platform services one process uses, handed to the windows that need them.
+#pragma once
+
+namespace tavel {
+
+class Desktop;
+class Process;
+class Registry;
+
+struct Services {
+  Registry& registry;
+  Desktop& desktop;
+  Process& process;
+};
+
+}  // namespace tavel
