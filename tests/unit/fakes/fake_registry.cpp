@@ -11,17 +11,23 @@ class FakeRegistryKey : public RegistryKey {
   ~FakeRegistryKey() override { --reg_.openKeys; }
 
   std::optional<std::string> ReadString(const std::string& name) override {
+    reg_.accessLog.push_back("read " + name);
     auto& values = reg_.keys_[id_];
     auto it = values.find(name);
     if (it == values.end()) return std::nullopt;
     return it->second;
   }
   bool WriteString(const std::string& name, const std::string& value) override {
+    reg_.accessLog.push_back("write " + name);
     if (reg_.failWrites.count(name)) return false;
     reg_.keys_[id_][name] = value;
     return true;
   }
-  bool DeleteValue(const std::string& name) override { return reg_.keys_[id_].erase(name) > 0; }
+  bool DeleteValue(const std::string& name) override {
+    reg_.accessLog.push_back("delete " + name);
+    if (reg_.failDeletes.count(name)) return false;
+    return reg_.keys_[id_].erase(name) > 0;
+  }
   std::vector<std::string> SubKeyNames() override {
     std::vector<std::string> names;
     std::string prefix = id_.second + "\\";

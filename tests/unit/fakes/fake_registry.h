@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -27,9 +28,12 @@ class FakeRegistry : public Registry {
            RegistryRoot root = RegistryRoot::Users) const;
   bool HasKey(const std::string& path, RegistryRoot root = RegistryRoot::Users) const;
 
-  // Failures to simulate: opening any key, or writing one named value.
+  // Failures to simulate: opening any key, or writing or deleting one named value.
   bool failOpen = false;
   std::set<std::string> failWrites;
+  std::set<std::string> failDeletes;
+  // Every value access through an open key, in order: "read NAME", "write NAME", "delete NAME".
+  std::vector<std::string> accessLog;
   int openCount = 0;
   int openKeys = 0;  // keys open right now: a use that forgets to close shows here
 
