@@ -3,6 +3,7 @@
 
 namespace tavel {
 
+class Clock;
 class Desktop;
 class Process;
 class Registry;
@@ -11,6 +12,7 @@ struct Services {
   Registry& registry;
   Desktop& desktop;
   Process& process;
+  Clock& clock;
 };
 
 }  // namespace tavel

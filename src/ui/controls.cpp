@@ -22,7 +22,9 @@ void Label::CaptionChanged() {
   Form* form = OwnerForm();
   if (!autoSize_ || !form) return;
   Size s = form->App().Backend().MeasureText(GetFont(), Caption());
-  SetBounds({Left(), Top(), s.width, s.height});
+  // A right-aligned label grows to the left: its right edge stays where it was.
+  int left = alignment_ == TextAlign::Right ? Left() + Width() - s.width : Left();
+  SetBounds({left, Top(), s.width, s.height});
 }
 
 void Button::Click() {
