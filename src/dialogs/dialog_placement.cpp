@@ -1,0 +1,39 @@
+// Where a dialog box goes: centred over a reference window and kept inside the work area.
+#include "dialogs/dialog_placement.h"
+
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace tavel {
+
+Point PlaceDialog(const WorkArea& area, std::optional<Rect> reference, Size formSize) {
+  Rect ref = reference.value_or(Rect{area.WorkLeft, area.WorkTop, area.WorkWidth, area.WorkHeight});
+  int x = ref.left + (ref.width - formSize.width) / 2;
+  int y = ref.top + (ref.height - formSize.height) / 2;
+  // Right and bottom first, so that the left and top edges win for a box too large to fit.
+  if (x > area.WorkLeft + area.WorkWidth - formSize.width) {
+    x = area.WorkLeft + area.WorkWidth - formSize.width;
+  }
+  if (y > area.WorkTop + area.WorkHeight - formSize.height) {
+    y = area.WorkTop + area.WorkHeight - formSize.height;
+  }
+  if (x < area.WorkLeft) x = area.WorkLeft;
+  if (y < area.WorkTop) y = area.WorkTop;
+  return {x, y};
+}
+
+std::optional<Rect> ReferenceRect(Application& app, Desktop& desktop, WindowHandle sourceHandle) {
+  WindowHandle reference = sourceHandle;
+  if (reference == 0 && app.MainForm()) reference = app.MainForm()->Handle();
+  if (reference == 0) return std::nullopt;
+  return desktop.WindowRect(reference);
+}
+
+void PlaceForm(Form& form, DialogContext& context, WindowHandle sourceHandle) {
+  ComputeWorkArea(context.desktop, context.workArea);
+  std::optional<Rect> reference = ReferenceRect(context.app, context.desktop, sourceHandle);
+  Point at = PlaceDialog(context.workArea, reference, {form.Width(), form.Height()});
+  form.SetBounds({at.x, at.y, form.Width(), form.Height()});
+}
+
+}  // namespace tavel
