@@ -47,6 +47,8 @@ class UiBackend {
   virtual void SetHintPause(int ms) = 0;
   // Hides the window that represents the application on the taskbar.
   virtual void HideTaskbarButton() = 0;
+  // Raises the form above the other windows (nothing to do without windows).
+  virtual void BringToFront(Form&) {}
 };
 
 }  // namespace tavel

@@ -41,6 +41,10 @@ void Form::Show() {
   SetVisible(true);
 }
 
+void Form::BringToFront() {
+  app_.Backend().BringToFront(*this);
+}
+
 int Form::ShowModal() {
   Attach();
   modal_ = true;

@@ -46,6 +46,8 @@ class Form : public Control {
   // Shows the window, giving it a real window the first time.
   void Show();
   void Hide() { SetVisible(false); }
+  // Raises the window above the other windows.
+  void BringToFront();
   // Shows modally; returns the modal result (2 when closed from the title bar).
   int ShowModal();
   bool IsModal() const { return modal_; }
