@@ -1,0 +1,184 @@
+// The player's settings in the registry: text formats, defaults, reading at start-up, saving at
+// close.
+#include "player/settings.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "player/window_number.h"
+#include "text/number.h"
+
+namespace tavel {
+namespace {
+
+constexpr std::int32_t kUnknownVersion = 255;
+
+std::optional<std::vector<std::int32_t>> ParseStoredFields(const std::optional<std::string>& text,
+                                                           int count) {
+  if (!text) return std::nullopt;
+  return ParseCommaFields(*text, count);
+}
+
+}  // namespace
+
+std::optional<std::vector<std::int32_t>> ParseCommaFields(const std::string& text, int count) {
+  if (count < 1) return std::nullopt;
+  std::vector<std::int32_t> fields;
+  std::string rest = text;
+  for (int i = 1; i <= count; ++i) {
+    size_t comma = i < count ? rest.find(',') : rest.size();
+    if (comma == std::string::npos) return std::nullopt;
+    std::optional<std::int32_t> value = ParseDecimal(rest.substr(0, comma));
+    if (!value) return std::nullopt;
+    fields.push_back(*value);
+    rest.erase(0, std::min(comma + 1, rest.size()));
+  }
+  return fields;
+}
+
+std::int32_t ParseInteger(const std::optional<std::string>& text, std::int32_t fallback) {
+  std::optional<std::int32_t> value = text ? ParseDecimal(*text) : std::nullopt;
+  return value.value_or(fallback);
+}
+
+bool ParseFlag(const std::optional<std::string>& text, bool fallback) {
+  return ParseInteger(text, fallback ? 1 : 0) != 0;
+}
+
+MemorySetting ParseMemory(const std::optional<std::string>& text) {
+  MemorySetting memory;
+  if (auto fields = ParseStoredFields(text, 7)) {
+    memory.MemoryIndex = static_cast<std::uint8_t>((*fields)[4]);
+    memory.NameDisplay = (*fields)[6] != 0;
+  }
+  return memory;
+}
+
+PlayModeSetting ParsePlayMode(const std::optional<std::string>& text) {
+  PlayModeSetting mode;
+  if (auto fields = ParseStoredFields(text, 8)) {
+    mode.PlayModeIndex = (*fields)[0];
+    mode.Endless = (*fields)[1] != 0;
+    mode.AutoPlay = (*fields)[2] != 0;
+    mode.StartInTray = (*fields)[3] != 0;
+  }
+  return mode;
+}
+
+std::int32_t ParseSavedIndex(const std::optional<std::string>& text) {
+  auto fields = ParseStoredFields(text, 2);
+  return fields ? (*fields)[0] : 0;
+}
+
+Point CentredPosition(Size screen, Size window) {
+  return {(screen.width - window.width) / 2, (screen.height - window.height) / 2};
+}
+
+Point ReadWindowPosition(const std::optional<std::string>& fp, Point centred) {
+  if (!fp || fp->empty()) return centred;
+  // Without a comma the whole text is the left edge and the top has nothing to convert.
+  size_t comma = fp->find(',');
+  std::optional<std::int32_t> left = ParseDecimal(fp->substr(0, comma));
+  if (!left) return centred;
+  std::optional<std::int32_t> top =
+      comma == std::string::npos ? std::nullopt : ParseDecimal(fp->substr(comma + 1));
+  return {*left, top.value_or(centred.y)};
+}
+
+Point ClampToWorkArea(Point position, Size window, const Rect& workArea) {
+  position.x = std::min(position.x, workArea.left + workArea.width - window.width);
+  position.x = std::max(position.x, workArea.left);
+  position.y = std::min(position.y, workArea.top + workArea.height - window.height);
+  position.y = std::max(position.y, workArea.top);
+  return position;
+}
+
+std::string FormatFlag(bool on) {
+  return on ? "1" : "0";
+}
+
+std::string FormatWindowPosition(Point position) {
+  return std::to_string(position.x) + "," + std::to_string(position.y);
+}
+
+std::string FormatMemory(int memoryIndex, bool nameDisplay) {
+  return "-1,-1,-1,-1," + std::to_string(memoryIndex) + ",-1," + FormatFlag(nameDisplay);
+}
+
+std::string FormatPlayMode(const PlayModeSetting& mode) {
+  return std::to_string(mode.PlayModeIndex) + "," + FormatFlag(mode.Endless) + "," +
+         FormatFlag(mode.AutoPlay) + "," + FormatFlag(mode.StartInTray) + ",-1,-1,-1,-1";
+}
+
+std::string FormatSavedIndex(std::int32_t index) {
+  return std::to_string(index) + ",-1";
+}
+
+PlayerSettings ReadSettings(RegistryKey& key) {
+  PlayerSettings settings;
+  settings.HistoryLimit = ParseInteger(key.ReadString("FILEHIS"), settings.HistoryLimit);
+  settings.PlayBar = ParseFlag(key.ReadString("SAISEIBAR"), settings.PlayBar);
+  settings.StandardColors = ParseFlag(key.ReadString("BackColor"), settings.StandardColors);
+  settings.Hints = ParseFlag(key.ReadString("minihelp"), settings.Hints);
+  MemorySetting memory = ParseMemory(key.ReadString("MEMORY"));
+  settings.MemoryIndex = memory.MemoryIndex;
+  settings.NameDisplay = memory.NameDisplay;
+  PlayModeSetting mode = ParsePlayMode(key.ReadString("SAISEIM"));
+  settings.PlayModeIndex = mode.PlayModeIndex;
+  settings.Endless = mode.Endless;
+  settings.AutoPlay = mode.AutoPlay;
+  settings.StartInTray = mode.StartInTray;
+  return settings;
+}
+
+std::int32_t ReadSavedIndex(RegistryKey& key) {
+  return ParseSavedIndex(key.ReadString("INDEX"));
+}
+
+void WriteSettings(Registry& registry, const SettingsSnapshot& snapshot,
+                   const std::function<void(const std::string& label)>& reportSaveFailure) {
+  std::unique_ptr<RegistryKey> key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  if (!key) {
+    // Nothing was saved: every value that reports a failure says so.
+    for (const char* label : {kSaveLabelPosition, kSaveLabelMemory, kSaveLabelPlayMode,
+                              kSaveLabelIndex, kSaveLabelWindowNumber}) {
+      reportSaveFailure(label);
+    }
+    return;
+  }
+  // A null label: the failure goes unreported and the saving goes on.
+  auto save = [&](const char* name, const std::string& text, const char* label) {
+    if (!key->WriteString(name, text) && label) reportSaveFailure(label);
+  };
+  const PlayerSettings& s = snapshot.Settings;
+  save("FP", FormatWindowPosition(snapshot.WindowPosition), kSaveLabelPosition);
+  save("MEMORY", FormatMemory(s.MemoryIndex, s.NameDisplay), kSaveLabelMemory);
+  save("SAISEIM", FormatPlayMode({s.PlayModeIndex, s.Endless, s.AutoPlay, s.StartInTray}),
+       kSaveLabelPlayMode);
+  save("FILEHIS", std::to_string(s.HistoryLimit), nullptr);
+  save("SAISEIBAR", FormatFlag(s.PlayBar), nullptr);
+  save("INDEX", FormatSavedIndex(s.SavedIndex), kSaveLabelIndex);
+  save("minihelp", FormatFlag(s.Hints), nullptr);
+  save("BackColor", FormatFlag(s.StandardColors), nullptr);
+  if (!ReleaseWindowNumber(*key, snapshot.WindowNumber)) reportSaveFailure(kSaveLabelWindowNumber);
+}
+
+std::string ReportSaveFailureText(const std::string& label) {
+  return "[tavel.ini]ファイルの" + label + "セーブ処理に失敗しました・・・";
+}
+
+std::string VersionText(const std::optional<std::string>& stored) {
+  std::int32_t version = ParseInteger(stored, kUnknownVersion);
+  // Only the installer writes Version, as "11". A negative value is no version at all; shown
+  // digit by digit it would read "0.-5", so it counts as unknown like any other unreadable text.
+  if (version == kUnknownVersion || version < 0) return "?.?";
+  return std::to_string(version / 10) + "." + std::to_string(version % 10);
+}
+
+std::string VersionText(Registry& registry) {
+  std::unique_ptr<RegistryKey> key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, false);
+  return VersionText(key ? key->ReadString("Version") : std::nullopt);
+}
+
+}  // namespace tavel
