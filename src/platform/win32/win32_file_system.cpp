@@ -1,0 +1,177 @@
+// The file system service on Windows: directory search, whole-file reads and writes, atomic
+// replace.
+#include "platform/win32/win32_file_system.h"
+
+#include <windows.h>
+
+namespace tavel {
+
+namespace {
+
+// Owns a file handle for one use.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  ~FileHandle() {
+    if (Valid()) CloseHandle(h_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return h_; }
+  // Closes now and tells whether the close (which may flush) succeeded.
+  bool Close() {
+    HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(h) != 0;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+// Owns a directory search; the search is closed on every way out.
+class SearchHandle {
+ public:
+  explicit SearchHandle(HANDLE h) : h_(h) {}
+  ~SearchHandle() {
+    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
+  }
+  SearchHandle(const SearchHandle&) = delete;
+  SearchHandle& operator=(const SearchHandle&) = delete;
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+// '*' and '?' are below every trail byte, so a plain byte test cannot hit half a character.
+bool HasWildcard(const std::string& path) {
+  return path.find_first_of("*?") != std::string::npos;
+}
+
+bool Passes(DWORD attributes, std::uint32_t allowed) {
+  return (attributes & kAttrSearchFiltered & ~allowed) == 0;
+}
+
+std::optional<DateTime> LocalTime(const FILETIME& utc) {
+  FILETIME local;
+  SYSTEMTIME st;
+  if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st))
+    return std::nullopt;
+  return DateTime{st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond};
+}
+
+bool WriteAll(HANDLE h, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const size_t left = bytes.size() - done;
+    const DWORD chunk = static_cast<DWORD>(left < (1u << 20) ? left : (1u << 20));
+    DWORD written = 0;
+    if (!::WriteFile(h, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+      return false;
+    done += written;
+  }
+  return true;
+}
+
+// Writes a new file of `bytes`, flushed to the disk before it is closed.
+bool WriteNewFile(const std::string& path, const std::string& bytes) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
+  const bool ok = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+  return file.Close() && ok;
+}
+
+// Systems without MoveFileEx: the complete new file is already on disk before the old one goes.
+// When the old one is gone but the move fails, the new content stays under the temporary name.
+bool ReplaceByDeleteAndMove(const std::string& temporary, const std::string& path) {
+  DeleteFileA(path.c_str());
+  if (MoveFileA(temporary.c_str(), path.c_str())) return true;
+  if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileA(temporary.c_str());
+  return false;
+}
+
+}  // namespace
+
+std::optional<FoundFile> Win32FileSystem::FindFile(const std::string& path, std::uint32_t allowed) {
+  if (path.empty() || HasWildcard(path)) return std::nullopt;
+  WIN32_FIND_DATAA data;
+  SearchHandle search(FindFirstFileA(path.c_str(), &data));
+  if (!search.Valid()) return std::nullopt;
+  do {
+    if (!Passes(data.dwFileAttributes, allowed)) continue;
+    FoundFile found;
+    found.name = data.cFileName;
+    found.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    found.lastWrite = LocalTime(data.ftLastWriteTime);
+    found.attributes = data.dwFileAttributes & (kAttrSearchFiltered | kAttrReadOnly | kAttrArchive);
+    return found;
+  } while (FindNextFileA(search.Get(), &data));
+  return std::nullopt;
+}
+
+FileContent Win32FileSystem::ReadFile(const std::string& path) {
+  // The companion program may be writing a list file while the player reads it.
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.Valid()) {
+    const DWORD error = GetLastError();
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return {missing ? ReadStatus::Missing : ReadStatus::Unreadable, {}};
+  }
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF)
+    return {ReadStatus::Unreadable, {}};
+  FileContent content{ReadStatus::Ok, std::string(static_cast<size_t>(size.QuadPart), '\0')};
+  size_t done = 0;
+  while (done < content.bytes.size()) {
+    DWORD got = 0;
+    const DWORD want = static_cast<DWORD>(content.bytes.size() - done);
+    if (!::ReadFile(file.Get(), &content.bytes[done], want, &got, nullptr))
+      return {ReadStatus::Unreadable, {}};
+    if (got == 0) break;  // the file shrank meanwhile
+    done += got;
+  }
+  content.bytes.resize(done);
+  return content;
+}
+
+bool Win32FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
+  const bool ok = WriteAll(file.Get(), bytes);
+  return file.Close() && ok;
+}
+
+bool Win32FileSystem::ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".new";
+  if (!WriteNewFile(temporary, bytes)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  if (MoveFileExA(temporary.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) return ReplaceByDeleteAndMove(temporary, path);
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+
+bool Win32FileSystem::CreateEmptyFile(const std::string& path) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.Valid() && file.Close();
+}
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+}  // namespace tavel

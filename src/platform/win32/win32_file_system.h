@@ -1,0 +1,19 @@
+// The file system service on Windows: directory search, whole-file reads and writes, atomic
+// replace.
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace tavel {
+
+class Win32FileSystem : public FileSystem {
+ public:
+  std::optional<FoundFile> FindFile(const std::string& path, std::uint32_t allowed) override;
+  FileContent ReadFile(const std::string& path) override;
+  bool WriteFile(const std::string& path, const std::string& bytes) override;
+  bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) override;
+  bool CreateEmptyFile(const std::string& path) override;
+  bool FileExists(const std::string& path) override;
+};
+
+}  // namespace tavel

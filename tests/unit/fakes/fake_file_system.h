@@ -1,0 +1,58 @@
+// An in-memory file system for tests: files and folders by path, with dates, attributes and
+// injectable failures.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace tavel::testing {
+
+class FakeFileSystem : public FileSystem {
+ public:
+  struct File {
+    std::string bytes;
+    std::optional<DateTime> lastWrite = DateTime{1997, 3, 15, 6, 21, 5, 9};
+    std::uint32_t attributes = kAttrArchive;
+    std::optional<std::uint64_t> size;  // a size other than bytes.size(), for very large files
+  };
+
+  std::optional<FoundFile> FindFile(const std::string& path, std::uint32_t allowed) override;
+  FileContent ReadFile(const std::string& path) override;
+  bool WriteFile(const std::string& path, const std::string& bytes) override;
+  bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) override;
+  bool CreateEmptyFile(const std::string& path) override;
+  bool FileExists(const std::string& path) override;
+
+  // Test set-up and inspection (paths are compared exactly; Windows compares them ignoring case).
+  File& Put(const std::string& path, const std::string& bytes = "");
+  void PutFolder(const std::string& path);
+  bool Has(const std::string& path) const { return files_.count(path) != 0; }
+  // The bytes of a file, or "<missing>".
+  std::string Content(const std::string& path) const;
+  File& At(const std::string& path) { return files_.at(path); }
+  void Remove(const std::string& path) { files_.erase(path); }
+  std::vector<std::string> Paths() const;
+
+  // Files that exist but cannot be opened for reading.
+  std::set<std::string> unreadable;
+  // Paths whose creation or writing fails outright.
+  std::set<std::string> failWrites;
+  // Bytes left on the disk; a write that needs more stops there (WriteFile leaves what fitted).
+  std::optional<std::size_t> spaceLeft;
+  // Every call, in order: "find P", "read P", "write P", "replace P", "create P", "exists P".
+  std::vector<std::string> log;
+
+ private:
+  bool Fits(std::size_t bytes) const { return !spaceLeft || bytes <= *spaceLeft; }
+  void Store(const std::string& path, const std::string& bytes);
+
+  std::map<std::string, File> files_;
+};
+
+}  // namespace tavel::testing
