@@ -1,0 +1,63 @@
+// The memories on show and the history of played files: what the selector, the play list and the
+// history list hold, kept apart from the controls that show them.
+#include "player/memory_lists.h"
+
+#include "player/list_file.h"
+
+namespace tavel {
+
+std::string MemoryItemText(int memory, std::size_t count) {
+  const std::string head =
+      memory == kHistoryMemory ? "HIS: " : "M" + std::to_string(memory) + " : ";
+  return head + std::to_string(count) + "ｺ";
+}
+
+StartMemory LoadStartMemory(FileSystem& fs, const std::string& folder, int memory) {
+  StartMemory start;
+  start.valid = memory >= 0 && memory <= kHistoryMemory;
+  const std::string history = HistoryFileName(folder);
+  if (memory == kHistoryMemory) {
+    start.shown = LoadListFile(fs, history);
+    return start;
+  }
+  if (start.valid) start.shown = LoadListFile(fs, MemoryFileName(folder, memory));
+  start.history = LoadListFile(fs, history);
+  return start;
+}
+
+std::vector<std::string> MemoryEntries(FileSystem& fs, const std::string& folder, int memory,
+                                       const std::vector<std::string>& history) {
+  if (memory == kHistoryMemory) return history;
+  return LoadListFile(fs, MemoryFileName(folder, memory));
+}
+
+std::array<std::size_t, 10> CountMemories(FileSystem& fs, const std::string& folder) {
+  std::array<std::size_t, 10> counts{};
+  for (int n = 0; n < 10; ++n) {
+    const std::string path = MemoryFileName(folder, n);
+    const FileContent content = fs.ReadFile(path);
+    if (content.status == ReadStatus::Ok) {
+      counts[n] = CountListEntries(content.bytes);
+      continue;
+    }
+    // Only a memory file that is not there at all is made; failures of this repair do not matter.
+    if (!fs.FindFile(path, kAttrAnyFile)) fs.CreateEmptyFile(path);
+  }
+  return counts;
+}
+
+bool AppendHistory(std::vector<std::string>& history, const std::string& path, std::int32_t limit,
+                   int currentMemory) {
+  if (limit == 0 || currentMemory == kHistoryMemory) return false;
+  history.push_back(path);
+  const auto count = static_cast<std::int64_t>(history.size());
+  if (count > limit || history.size() > kHistoryHardLimit) history.erase(history.begin());
+  return true;
+}
+
+bool SaveHistory(FileSystem& fs, const std::string& folder,
+                 const std::vector<std::string>& entries) {
+  return fs.ReplaceFileAtomically(HistoryFileName(folder), FormatListFile(entries));
+}
+
+}  // namespace tavel
