@@ -1,19 +1,187 @@
-// The player window: its controls, menus, timers and the staged start-up.
+// The player window: its controls, menus, timers and shared state; the handlers live in the files
+// of src/player/ by subject (start-up, titles, status panels, closing).
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "app/entry.h"
+#include "dialogs/stack_box.h"
+#include "dialogs/work_area.h"
 #include "platform/services.h"
+#include "player/player_state.h"
+#include "player/settings.h"
+#include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/image.h"
+#include "ui/list_controls.h"
+#include "ui/menu.h"
+#include "ui/timer.h"
 
 namespace tavel {
 
 class TTAVEL32KOLAP : public Form {
  public:
   TTAVEL32KOLAP(Application& app, Services& services, const EntryState& entry);
+  ~TTAVEL32KOLAP() override;
+
+  PlayerState State;
+
+  // Components, in the order the window lays them out.
+  ComboBox ComboBox1{this, "ComboBox1"};
+  Label Label5{this, "Label5"};
+  Label Label6{this, "Label6"};
+  CheckBox CheckBox1{this, "CheckBox1"};
+  ListBox ListBox2{this, "ListBox2"};
+  ListBox ListBox8{this, "ListBox8"};
+  ListBox ListBox5{this, "ListBox5"};
+  Panel Panel4{this, "Panel4"};
+  Panel PanelBar{this, "PanelBar"};
+  Button ButtonStop2{&PanelBar, "ButtonStop2"};
+  ScrollBar ScrollBar1{&PanelBar, "ScrollBar1"};
+  Panel PanelFSD{this, "PanelFSD"};
+  Label Label2{&PanelFSD, "Label2"};
+  StatusBar StatusBar2{&PanelFSD, "StatusBar2"};
+  Panel PanelCMD{this, "PanelCMD"};
+  RadioGroup RadioGroup1{&PanelCMD, "RadioGroup1"};
+  Button Button2{&PanelCMD, "Button2"};
+  Button Button3{&PanelCMD, "Button3"};
+  Button Button4{&PanelCMD, "Button4"};
+  Button Button5{&PanelCMD, "Button5"};
+  Button ButtonTRAY{&PanelCMD, "ButtonTRAY"};
+  Button Button6{&PanelCMD, "Button6"};
+  Panel PanelOPEN{this, "PanelOPEN"};
+
+  MenuItem MainMenu1{nullptr, "MainMenu1", ""};
+  MenuItem MStart0{&MainMenu1, "MStart0", "スタート"};
+  MenuItem Start1{&MStart0, "Start1", "自動立ち上げ"};
+  MenuItem N2{&MStart0, "N2", "-"};
+  MenuItem START2{&MStart0, "START2", "最小化立ち上げ"};
+  MenuItem MOption0{&MainMenu1, "MOption0", "オプション"};
+  MenuItem SSN{&MOption0, "SSN", "ﾌｧｲﾙ名表示ＯＮ"};
+  MenuItem N3{&MOption0, "N3", "-"};
+  MenuItem BackColor{&MOption0, "BackColor", "バックカラーを標準色にする"};
+  MenuItem N4{&MOption0, "N4", "-"};
+  MenuItem SAISEIBAR{&MOption0, "SAISEIBAR", "再生バーＯＮ"};
+  MenuItem N5{&MOption0, "N5", "-"};
+  MenuItem FILEHIS{&MOption0, "FILEHIS", "ファイルヒストリーの設定　ＯＦＦ"};
+  MenuItem MHELP0{&MainMenu1, "MHELP0", "ヘルプ"};
+  MenuItem HELP1{&MHELP0, "HELP1", "使い方..."};
+  MenuItem N1{&MHELP0, "N1", "-"};
+  MenuItem HELP2{&MHELP0, "HELP2", "バージョン情報..."};
+  MenuItem N6{&MHELP0, "N6", "-"};
+  MenuItem HELP3{&MHELP0, "HELP3", "ミニヘルプＯＮ"};
+  MenuItem N8{&MHELP0, "N8", "-"};
+  MenuItem OOMOJI{&MHELP0, "OOMOJI", "ﾌｧｲﾙ名大文字表示ON"};
+  MenuItem N14{&MHELP0, "N14", "-"};
+  MenuItem help4{&MHELP0, "help4", "ﾊﾞｰｼﾞｮﾝ番号削除..."};
+  MenuItem N15{&MHELP0, "N15", "-"};
+  MenuItem MHELP3{&MHELP0, "MHELP3", "緊急脱出装置"};
+
+  MenuItem PopupMenuTL{nullptr, "PopupMenuTL", ""};
+  MenuItem TL1{&PopupMenuTL, "TL1", "再生開始"};
+  MenuItem TL2{&PopupMenuTL, "TL2", "中断"};
+  MenuItem N7{&PopupMenuTL, "N7", "-"};
+  MenuItem TLX{&PopupMenuTL, "TLX", "このメニューを閉じる"};
+
+  MenuItem PopupMenuTR{nullptr, "PopupMenuTR", ""};
+  MenuItem TR1{&PopupMenuTR, "TR1", "再生"};
+  MenuItem TR2{&PopupMenuTR, "TR2", "中断"};
+  MenuItem N9{&PopupMenuTR, "N9", "-"};
+  MenuItem TRSKIP{&PopupMenuTR, "TRSKIP", "スキップ"};
+  MenuItem TRBS{&PopupMenuTR, "TRBS", "バックスキップ"};
+  MenuItem N13{&PopupMenuTR, "N13", "-"};
+  MenuItem TRM0{&PopupMenuTR, "TRM0", "連続"};
+  MenuItem TRM1{&PopupMenuTR, "TRM1", "逆連"};
+  MenuItem TRM2{&PopupMenuTR, "TRM2", "単独"};
+  MenuItem TRM3{&PopupMenuTR, "TRM3", "ランダム"};
+  MenuItem N10{&PopupMenuTR, "N10", "-"};
+  MenuItem TRIconOff{&PopupMenuTR, "TRIconOff", "常駐解除　（元の画面に戻る）"};
+  MenuItem N11{&PopupMenuTR, "N11", "-"};
+  MenuItem TROFF{&PopupMenuTR, "TROFF", "終了"};
+  MenuItem N12{&PopupMenuTR, "N12", "-"};
+  MenuItem TRX{&PopupMenuTR, "TRX", "このメニューを閉じる"};
+
+  Timer Timer6{*this, "Timer6", 500};
+  Timer TimerEROUT{*this, "TimerEROUT", 100};
+  Timer Timer2{*this, "Timer2", 100};
+  Timer Timer11{*this, "Timer11", 100};
+  Timer Timer3{*this, "Timer3", 1000};
+  Timer Timer4{*this, "Timer4", 100};
+
+  TStackBoxDlg StackBoxDlg1;
+
+  // Start-up and window handling.
+  void FormCreate();
+  void Timer6Timer();
+  void TimerEROUTTimer();
+  void FormResize();
+  void FormPaint();
+  void FormCloseQuery(bool& canClose);
+  void Button6Click();
+
+  // Titles: the application title and caption (and the tray tip) follow what plays.
+  void RestoreIdleTitle();
+  void SetPlayTitle(const std::string& text);
+
+  // Status bar panels with their self-adjusting widths.
+  void MeasurePanelWidths();
+  void ShowNamePanel(const std::string& text);
+  void ShowSizePanel(const std::string& text);
+  void ShowDatePanel(const std::string& text);
+
+  // Colours of the lists: the system window colour, or the window's own colour.
+  void ApplyListColours();
+  // The caption of the history menu item for the current limit.
+  void UpdateHistoryCaption();
+
+  // Operations that later parts of the player fill in; until then they do what is safe.
+  bool LoadStartMemory();
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+  void Button2Click();
+  void ClosePlayback();
+  void SaveHistory();
+
+  // Lets a test make the allocation of a start-up stage fail (by throwing std::bad_alloc).
+  std::function<void(int stage)> BeforeAllocation;
+  // The memory selector has had the focus once (the memory counts are refreshed then).
+  bool MemorySelectorEntered = false;
+
+  // Tray fields of the window.
+  bool TrayActive = false;
+  std::string TrayTip;
+
+  // The player window's own work area, kept apart from the one all dialogs share.
+  WorkArea PlayerWorkArea;
+
+ protected:
+  Services& services_;
 
  private:
-  Services& services_;
-  EntryState entry_;
+  void BuildLayout();
+  void BuildCommandPanel();
+  void WireHandlers();
+  void PlaceFromSettings();
+  bool RunStartupStages();
+  void ApplySettings();
+  void ApplySavedIndex();
+  void FinishStartup();
+  void ForcedExitMessage();
+  void RunCloseSequence();
+  SettingsSnapshot CurrentSettings();
+  Font SmallFont() const;
+  int MeasureText(const std::string& text);
+  void Allocation(int stage) {
+    if (BeforeAllocation) BeforeAllocation(stage);
+  }
+
+  // Measured once at creation (status bar panel minimum widths).
+  int NamePanelMinWidth = 0;
+  int SizePanelNormalWidth = 0;
+  int SizePanelSmallWidth = 0;
+  int SizePanelMinWidth = 0;
+  Font windowFont_;
 };
 
 }  // namespace tavel

@@ -1,0 +1,71 @@
+// Closing the player window: refusing while a start waits, stopping playback, saving, releasing.
+#include "player/player_window.h"
+#include "player/settings.h"
+#include "ui/application.h"
+
+namespace tavel {
+
+void TTAVEL32KOLAP::FormCloseQuery(bool& canClose) {
+  if (State.InitState != 0) {
+    ForcedExitMessage();
+    return;
+  }
+  if (State.StartGuard != 0) {
+    App().Beep();
+    canClose = false;
+    return;
+  }
+  RunCloseSequence();
+}
+
+void TTAVEL32KOLAP::RunCloseSequence() {
+  State.StartGuard = 1;
+  App().ProcessMessages();
+  if (State.PlayActive == 1) {
+    State.AbortRequest = 1;
+    App().ProcessMessages();
+  }
+  State.Closing = 1;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (Timer* t : {&Timer2, &Timer3, &Timer4, &Timer11}) t->SetInterval(0);
+    App().ProcessMessages();
+  }
+  ClosePlayback();
+  App().ProcessMessages();
+  RemoveTrayIcon();
+  App().ProcessMessages();
+  if (State.EmergencyExit) {
+    State.HistoryList.reset();
+    State.ExtensionList.reset();
+    return;
+  }
+  SaveHistory();
+  State.HistoryList.reset();
+  State.ExtensionList.reset();
+  WriteSettings(services_.registry, CurrentSettings(), [this](const std::string& label) {
+    StackBoxDlg1.ShowMsg(ReportSaveFailureText(label));
+  });
+}
+
+SettingsSnapshot TTAVEL32KOLAP::CurrentSettings() {
+  SettingsSnapshot snapshot;
+  snapshot.WindowPosition = {Left(), Top()};
+  snapshot.WindowNumber = State.WindowNumber;
+  PlayerSettings& s = snapshot.Settings;
+  // With nothing picked in the selector the memory on show is saved, so that the next start does
+  // not look for a memory that does not exist.
+  s.MemoryIndex = ComboBox1.ItemIndex() >= 0 ? ComboBox1.ItemIndex() : State.CurrentMemory;
+  s.NameDisplay = SSN.Checked();
+  s.PlayModeIndex = RadioGroup1.ItemIndex();
+  s.Endless = CheckBox1.Checked();
+  s.AutoPlay = Start1.Checked();
+  s.StartInTray = START2.Checked();
+  s.HistoryLimit = State.HistoryLimit;
+  s.PlayBar = SAISEIBAR.Checked();
+  s.SavedIndex = ListBox2.ItemIndex();
+  s.Hints = ShowHint();
+  s.StandardColors = BackColor.Checked();
+  return snapshot;
+}
+
+}  // namespace tavel

@@ -1,0 +1,33 @@
+// Player operations whose full behaviour arrives with the lists, the playback engine and the tray;
+// until then each does the part that keeps the window consistent.
+#include "player/player_window.h"
+#include "ui/application.h"
+
+namespace tavel {
+
+bool TTAVEL32KOLAP::LoadStartMemory() {
+  ComboBox1.SetItemIndex(State.CurrentMemory);
+  return true;
+}
+
+void TTAVEL32KOLAP::AddTrayIcon() {
+  TrayActive = true;
+}
+
+void TTAVEL32KOLAP::RemoveTrayIcon() {
+  TrayActive = false;
+}
+
+void TTAVEL32KOLAP::Button2Click() {
+  if (ListBox2.Count() == 0) App().Beep();
+}
+
+void TTAVEL32KOLAP::ClosePlayback() {
+  PanelBar.SetVisible(false);
+  State.PlayActive = 0;
+  RestoreIdleTitle();
+}
+
+void TTAVEL32KOLAP::SaveHistory() {}
+
+}  // namespace tavel

@@ -1,0 +1,26 @@
+// The running program's path and argument as a test sets them, and the programs it started.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/process.h"
+
+namespace tavel::testing {
+
+class FakeProcess : public Process {
+ public:
+  std::string path = "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE";
+  std::string argument;
+  std::vector<std::string> started;
+  bool startSucceeds = true;
+
+  std::string OwnPath() override { return path; }
+  std::string FirstArgument() override { return argument; }
+  bool Execute(const std::string& commandLine) override {
+    started.push_back(commandLine);
+    return startSucceeds;
+  }
+};
+
+}  // namespace tavel::testing
