@@ -1,4 +1,7 @@
 // Closing the player window: refusing while a start waits, stopping playback, saving, releasing.
+#include <new>
+#include <vector>
+
 #include "player/player_window.h"
 #include "player/settings.h"
 #include "ui/application.h"
@@ -42,9 +45,25 @@ void TTAVEL32KOLAP::RunCloseSequence() {
   SaveHistory();
   State.HistoryList.reset();
   State.ExtensionList.reset();
+  if (!CloseBuffersAvailable()) return;
   WriteSettings(services_.registry, CurrentSettings(), [this](const std::string& label) {
     StackBoxDlg1.ShowMsg(ReportSaveFailureText(label));
   });
+}
+
+// The close works in three buffers (1000, 302 and 302 bytes); without them no setting is written.
+bool TTAVEL32KOLAP::CloseBuffersAvailable() {
+  const std::size_t sizes[] = {1000, 302, 302};
+  for (int i = 0; i < 3; ++i) {
+    try {
+      Allocation(11 + i);
+      std::vector<char> buffer(sizes[i]);
+    } catch (const std::bad_alloc&) {
+      StackBoxDlg1.ShowMsg("E" + std::to_string(i + 1) + ":メモリー確保に失敗しました・・・");
+      return false;
+    }
+  }
+  return true;
 }
 
 SettingsSnapshot TTAVEL32KOLAP::CurrentSettings() {

@@ -143,7 +143,8 @@ class TTAVEL32KOLAP : public Form {
   void ClosePlayback();
   void SaveHistory();
 
-  // Lets a test make the allocation of a start-up stage fail (by throwing std::bad_alloc).
+  // Lets a test make an allocation fail (by throwing std::bad_alloc): start-up stages 1 to 8,
+  // the close's work buffers 11 to 13.
   std::function<void(int stage)> BeforeAllocation;
   // The memory selector has had the focus once (the memory counts are refreshed then).
   bool MemorySelectorEntered = false;
@@ -170,6 +171,7 @@ class TTAVEL32KOLAP : public Form {
   void ForcedExitMessage();
   void RunCloseSequence();
   SettingsSnapshot CurrentSettings();
+  bool CloseBuffersAvailable();
   Font SmallFont() const;
   int MeasureText(const std::string& text);
   void Allocation(int stage) {
