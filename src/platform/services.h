@@ -5,6 +5,7 @@ namespace tavel {
 
 class Clock;
 class Desktop;
+class FileSystem;
 class Process;
 class Registry;
 
@@ -13,6 +14,7 @@ struct Services {
   Desktop& desktop;
   Process& process;
   Clock& clock;
+  FileSystem& files;
 };
 
 }  // namespace tavel

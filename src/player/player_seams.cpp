@@ -5,11 +5,6 @@
 
 namespace tavel {
 
-bool TTAVEL32KOLAP::LoadStartMemory() {
-  ComboBox1.SetItemIndex(State.CurrentMemory);
-  return true;
-}
-
 void TTAVEL32KOLAP::AddTrayIcon() {
   TrayActive = true;
 }
@@ -27,7 +22,5 @@ void TTAVEL32KOLAP::ClosePlayback() {
   State.PlayActive = 0;
   RestoreIdleTitle();
 }
-
-void TTAVEL32KOLAP::SaveHistory() {}
 
 }  // namespace tavel

@@ -83,7 +83,7 @@ bool TTAVEL32KOLAP::RunStartupStages() {
   State.InitErrorLabel = "エラー：２";
   State.MciReturnSize = 302;
   State.LowerCaseNames = 1;
-  MemorySelectorEntered = false;
+  MemoryCountsRefreshed = false;
   State.ListSync = 0;
   State.StartGuard = 0;
   State.CurrentFile.clear();

@@ -117,6 +117,7 @@ void TTAVEL32KOLAP::BuildCommandPanel() {
 }
 
 void TTAVEL32KOLAP::WireHandlers() {
+  WireListHandlers();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };
   OnResize = [this] { FormResize(); };

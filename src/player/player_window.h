@@ -135,19 +135,33 @@ class TTAVEL32KOLAP : public Form {
   // The caption of the history menu item for the current limit.
   void UpdateHistoryCaption();
 
-  // Operations that later parts of the player fill in; until then they do what is safe.
+  // Memory lists and the history (the list files beside the executable).
   bool LoadStartMemory();
+  void LoadMemory();
+  void RefreshMemoryCounts();
+  void AppendHistory(const std::string& path);
+  void SaveHistory();
+
+  // File information and the name-only list.
+  void ShowFileInfo();
+  void RebuildNameList();
+  void ListBox8Click();
+  void SSNClick();
+  void OOMOJIClick();
+  void MHELP0Click();
+  void StatusBar2Click();
+
+  // Operations that later parts of the player fill in; until then they do what is safe.
   void AddTrayIcon();
   void RemoveTrayIcon();
   void Button2Click();
   void ClosePlayback();
-  void SaveHistory();
 
   // Lets a test make an allocation fail (by throwing std::bad_alloc): start-up stages 1 to 8,
   // the close's work buffers 11 to 13.
   std::function<void(int stage)> BeforeAllocation;
-  // The memory selector has had the focus once (the memory counts are refreshed then).
-  bool MemorySelectorEntered = false;
+  // The memory counts have been refreshed, at the selector's first focus of the run.
+  bool MemoryCountsRefreshed = false;
 
   // Tray fields of the window.
   bool TrayActive = false;
@@ -163,6 +177,10 @@ class TTAVEL32KOLAP : public Form {
   void BuildLayout();
   void BuildCommandPanel();
   void WireHandlers();
+  void WireListHandlers();
+  std::string ListFolder();
+  void ShowPlayList(std::vector<std::string> entries);
+  void SetMemoryItem(int memory, std::size_t count);
   void PlaceFromSettings();
   bool RunStartupStages();
   void ApplySettings();

@@ -10,6 +10,7 @@
 #include "dialogs/message_box_form.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_file_system.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_registry.h"
 #include "platform/services.h"
@@ -60,7 +61,8 @@ class PlayerFixture : public ::testing::Test {
   FakeDesktop desktop;
   FakeProcess process;
   FakeClock clock;
-  Services services{registry, desktop, process, clock};
+  FakeFileSystem files;
+  Services services{registry, desktop, process, clock, files};
   std::unique_ptr<TTAVEL32KOLAP> player;
   std::vector<std::string> messages;
 };
