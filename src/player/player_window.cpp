@@ -52,6 +52,8 @@ void TTAVEL32KOLAP::BuildLayout() {
   ListBox8.SetHint("メモリー登録ファイル名表示");
   ListBox8.SetVisible(false);
   ListBox5.SetVisible(false);
+  Panel4.SetBounds({8, 8, 121, 24});  // over the selector while a memory loads or is counted
+  Panel4.SetCaption("ﾒﾓﾘｰ設定中");
   Panel4.SetVisible(false);
 
   PanelBar.SetBounds({0, 0, 193, 27});
