@@ -122,7 +122,20 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$WINE" wineboot -i >"$work/wineboot.log" 2>&1 || die "wineboot failed: $(tail -n 5 "$work/wineboot.log")"
 fi
 
-# The explorer desktop gives the programs a desktop with a taskbar and a notification area.
+# The explorer desktop gives the programs a desktop with a taskbar and a notification area. Every
+# program of the prefix joins it (windows of programs on another desktop cannot see each other's
+# windows, and the tray is the desktop's own).
+cat >"$work/desktop.reg" <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="shell"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"shell"="1024x768"
+EOF
+"$WINE" reg import "$(sed 's|/|\\|g; s|^|Z:|' <<<"$work/desktop.reg")" >/dev/null 2>&1 ||
+  die "cannot make the explorer desktop the prefix's desktop"
 "$WINE" explorer.exe /desktop=shell,1024x768 >"$work/explorer.log" 2>&1 &
 explorer_pid=$!
 desktop_up() { xwininfo -root -tree 2>/dev/null | grep -q '"shell - [^"]*": ("explorer.exe"'; }

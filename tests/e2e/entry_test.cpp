@@ -1,0 +1,195 @@
+// Program entry: which main window a start opens, from the registry, the running windows, the
+// command line and the executable's own name.
+#include <optional>
+
+#include "harness.h"
+
+namespace tavel::e2e {
+namespace {
+
+bool AnyShown(const std::vector<SeenWindow>& seen) {
+  for (const auto& w : seen) {
+    if (w.everShown) return true;
+  }
+  return false;
+}
+
+bool HadHiddenSetupWindow(const std::vector<SeenWindow>& seen) {
+  for (const auto& w : seen) {
+    if (w.className == kSetupClass && !w.everShown) return true;
+  }
+  return false;
+}
+
+// Waits until the process has ended by itself and checks that it ended with code 0.
+void ExpectEndsWithZero(TestProcess& p) {
+  ASSERT_TRUE(p.WaitForExit()) << "the process did not end by itself";
+  EXPECT_EQ(p.ExitCode(), std::optional<DWORD>(0));
+}
+
+// A window of the setup class owned by the test program, standing for a running installer.
+class ForeignSetupWindow {
+ public:
+  ForeignSetupWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kSetupClass;
+    RegisterClassA(&wc);
+    window_ = CreateWindowA(kSetupClass, "setup", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+  }
+  ~ForeignSetupWindow() {
+    if (window_) DestroyWindow(window_);
+  }
+  HWND Window() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+TEST(Entry, InstalledVersionOpensThePlayer) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  TestProcess& p = box.Start();
+  HWND player = p.WaitForWindow(kPlayerClass);
+  ASSERT_NE(player, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return IsShown(player); }, kWindowTimeoutMs));
+  EXPECT_EQ(Caption(player), "楽蔵32");
+  EXPECT_TRUE(p.Windows(kSetupClass).empty());
+  SaveScreenshot(player, "player");
+
+  RequestClose(player);
+  ExpectEndsWithZero(p);
+}
+
+// Registry texts of "Version" that are not this version; nullopt is a missing settings key.
+class EntryOtherVersion : public ::testing::TestWithParam<std::optional<std::string>> {};
+
+TEST_P(EntryOtherVersion, OpensTheSetupWindow) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  if (GetParam()) {
+    ASSERT_TRUE(box.Settings().Write("Version", *GetParam()));
+  }
+  TestProcess& p = box.Start();
+  HWND setup = p.WaitForWindow(kSetupClass);
+  ASSERT_NE(setup, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return IsShown(setup); }, kWindowTimeoutMs));
+  EXPECT_TRUE(p.Windows(kPlayerClass).empty());
+  // The start creates the settings key when it is missing, and writes nothing into it.
+  EXPECT_TRUE(box.Settings().Exists());
+  EXPECT_EQ(box.Settings().Read("Version"), GetParam());
+  if (!GetParam()) SaveScreenshot(setup, "setup");
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, EntryOtherVersion,
+                         ::testing::Values(std::nullopt, std::optional<std::string>("12"),
+                                           std::optional<std::string>(""),
+                                           std::optional<std::string>("abc")),
+                         [](const auto& info) -> std::string {
+                           if (!info.param) return "Missing";
+                           if (info.param->empty()) return "Empty";
+                           return "Text_" + *info.param;
+                         });
+
+TEST(Entry, NormalStartWhileTheInstallerRunsEndsSilently) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  TestProcess& installer = box.Start();
+  ASSERT_NE(installer.WaitForWindow(kSetupClass), nullptr);
+
+  // Even an installed version gives way to a running installer.
+  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  TestProcess& second = box.Start();
+  auto seen = second.WatchUntilExit();
+  ExpectEndsWithZero(second);
+  EXPECT_TRUE(seen.empty()) << "first window seen: " << seen.front().className;
+  EXPECT_EQ(TopWindows(kSetupClass).size(), 1u);
+  EXPECT_TRUE(installer.Running());
+}
+
+TEST(Entry, AnySetupClassWindowStopsANormalStart) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  ForeignSetupWindow installer;
+  ASSERT_NE(installer.Window(), nullptr);
+  TestProcess& p = box.Start();
+  auto seen = p.WatchUntilExit();
+  ExpectEndsWithZero(p);
+  EXPECT_TRUE(seen.empty()) << "first window seen: " << seen.front().className;
+}
+
+TEST(Entry, SecondStartOpensASecondPlayer) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  TestProcess& first = box.Start();
+  HWND firstWindow = first.WaitForWindow(kPlayerClass);
+  ASSERT_NE(firstWindow, nullptr);
+
+  TestProcess& second = box.Start();
+  HWND secondWindow = second.WaitForWindow(kPlayerClass);
+  ASSERT_NE(secondWindow, nullptr);
+  EXPECT_NE(secondWindow, firstWindow);
+  EXPECT_TRUE(WaitForWindowCount(kPlayerClass, 2));
+  EXPECT_TRUE(
+      WaitUntil([&] { return IsShown(firstWindow) && IsShown(secondWindow); }, kWindowTimeoutMs));
+  EXPECT_TRUE(first.Running());
+  EXPECT_TRUE(second.Running());
+}
+
+TEST(Entry, UninstallInCapitalsIsANormalStart) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  TestProcess& p = box.Start("/UNINSTALL");
+  EXPECT_NE(p.WaitForWindow(kPlayerClass), nullptr);
+  EXPECT_TRUE(p.Windows(kSetupClass).empty());
+}
+
+TEST(Entry, UninstallWhileAPlayerRunsIsRefusedByAHiddenSetupWindow) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  TestProcess& player = box.Start();
+  ASSERT_NE(player.WaitForWindow(kPlayerClass), nullptr);
+
+  TestProcess& uninstall = box.Start("/uninstall");
+  auto seen = uninstall.WatchUntilExit();
+  ExpectEndsWithZero(uninstall);
+  EXPECT_TRUE(HadHiddenSetupWindow(seen));
+  EXPECT_FALSE(AnyShown(seen));
+  EXPECT_TRUE(player.Running());
+  EXPECT_EQ(TopWindows(kPlayerClass).size(), 1u);
+  EXPECT_EQ(box.Settings().Read("Version"), "11");
+}
+
+// The uninstaller copy is recognised by its file name in any case; the registry is not consulted
+// (an installed version would otherwise open the player).
+class EntryUninstallerCopy : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EntryUninstallerCopy, RunsHiddenAndEnds) {
+  Sandbox box(GetParam());
+  ASSERT_TRUE(box.Ready());
+  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  TestProcess& p = box.Start();
+  auto seen = p.WatchUntilExit();
+  ExpectEndsWithZero(p);
+  EXPECT_TRUE(HadHiddenSetupWindow(seen));
+  EXPECT_FALSE(AnyShown(seen));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, EntryUninstallerCopy,
+                         ::testing::Values("UNIN_KOLAP000.EXE", "unin_kolap000.exe",
+                                           "Unin_Kolap000.Exe"),
+                         [](const auto& info) {
+                           std::string name = info.param;
+                           return name.substr(0, name.find('.')) + "_" +
+                                  name.substr(name.find('.') + 1);
+                         });
+
+}  // namespace
+}  // namespace tavel::e2e

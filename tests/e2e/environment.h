@@ -1,0 +1,26 @@
+// Where the program under test and the artefact folder are, and the checks made before any test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tavel::e2e {
+
+// The Windows path (Z:\...) of a Linux path; a path that is already a Windows path is kept.
+std::string WindowsPathOf(const std::string& path);
+
+// TaVEL32.EXE as built (from TAVEL_EXE), as a Windows path.
+std::string BuiltExePath();
+// The folder for screenshots and other artefacts (from TAVEL_ARTIFACTS, else the temp folder),
+// as a Windows path with a trailing backslash; created when missing.
+std::string ArtifactsFolder();
+
+// Fails the run early when the program is missing or the code page is not 932; waits for the
+// taskbar of the explorer desktop, which the tray needs.
+class E2eEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override;
+};
+
+}  // namespace tavel::e2e
