@@ -1,0 +1,245 @@
+// Peers of the simple standard controls: label, button, check box, edit, scroll bar, spin button.
+#include <windows.h>
+// The common controls need the definitions of windows.h first.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/win32/control_peers.h"
+#include "ui/win32/gdi_cache.h"
+#include "ui/win32/win32_ui.h"
+
+namespace tavel {
+
+namespace {
+
+LRESULT Send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+  return SendMessageA(hwnd, msg, wp, lp);
+}
+
+std::string WindowTextOf(HWND hwnd) {
+  int length = GetWindowTextLengthA(hwnd);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), length + 1)));
+  return text;
+}
+
+class LabelPeer : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create(HWND parent) override {
+    CreateStandard(parent, "STATIC", SS_NOPREFIX | SS_NOTIFY | AlignStyle());
+  }
+  void OnCommand(HWND, int code) override {
+    if (code == STN_CLICKED && control_.OnClick) control_.OnClick();
+  }
+  HBRUSH OnCtlColor(HDC dc) override { return InheritedColors(dc); }
+
+ protected:
+  // The alignment arrives as a caption change, since it changes how the caption shows.
+  bool SyncOwn(Change change, int) override {
+    if (change != Change::Caption) return false;
+    LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    SetWindowLongPtrA(hwnd_, GWL_STYLE,
+                      (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | AlignStyle());
+    SetWindowTextA(hwnd_, control_.Caption().c_str());
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    return true;
+  }
+
+ private:
+  DWORD AlignStyle() const {
+    switch (static_cast<Label&>(control_).Alignment()) {
+      case TextAlign::Right:
+        return SS_RIGHT;
+      case TextAlign::Center:
+        return SS_CENTER;
+      default:
+        return SS_LEFTNOWORDWRAP;
+    }
+  }
+};
+
+class ButtonPeer : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create(HWND parent) override {
+    bool isDefault = static_cast<Button&>(control_).Default();
+    CreateStandard(parent, "BUTTON", WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+  }
+  void OnCommand(HWND, int code) override {
+    if (code == BN_CLICKED) static_cast<Button&>(control_).Click();
+  }
+};
+
+class CheckBoxPeer : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create(HWND parent) override {
+    CreateStandard(parent, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX);
+    SyncOwn(Change::Checked, -1);
+  }
+  // The box has toggled itself already; the control follows and raises its click.
+  void OnCommand(HWND, int code) override {
+    auto& box = static_cast<CheckBox&>(control_);
+    bool shown = Send(hwnd_, BM_GETCHECK) == BST_CHECKED;
+    if (code == BN_CLICKED && shown != box.Checked()) box.UserToggle();
+  }
+  HBRUSH OnCtlColor(HDC dc) override { return InheritedColors(dc); }
+
+ protected:
+  bool SyncOwn(Change change, int) override {
+    if (change != Change::Checked) return false;
+    bool checked = static_cast<CheckBox&>(control_).Checked();
+    Send(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+    return true;
+  }
+};
+
+class EditPeer : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create(HWND parent) override {
+    CreateStandard(parent, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+  }
+  void OnCommand(HWND, int code) override {
+    if (code != EN_CHANGE || settingText_) return;
+    takingText_ = true;
+    static_cast<Edit&>(control_).TextFromWindow(WindowTextOf(hwnd_));
+    takingText_ = false;
+  }
+  HBRUSH OnCtlColor(HDC dc) override {
+    if (control_.GetColor() == kDefaultColor && control_.GetFont().color == kDefaultColor) {
+      return nullptr;
+    }
+    COLORREF background = ResolveColor(control_.GetColor(), COLOR_WINDOW);
+    SetTextColor(dc, TextColor(control_, COLOR_WINDOWTEXT));
+    SetBkColor(dc, background);
+    return Ui().Gdi().BrushFor(background);
+  }
+
+ protected:
+  // Text set by the program raises no change event; text typed by the user is not written back
+  // (that would move the caret).
+  bool SyncOwn(Change change, int) override {
+    if (change != Change::Caption) return false;
+    if (takingText_) return true;
+    settingText_ = true;
+    SetWindowTextA(hwnd_, control_.Caption().c_str());
+    settingText_ = false;
+    return true;
+  }
+
+ private:
+  bool settingText_ = false;
+  bool takingText_ = false;
+};
+
+class ScrollBarPeer : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create(HWND parent) override {
+    CreateStandard(parent, "SCROLLBAR", WS_TABSTOP | SBS_HORZ);
+    SyncOwn(Change::Range, -1);
+  }
+  // The thumb moves only after the handler has seen the old position and the new one.
+  void OnScroll(int code) override {
+    auto& bar = static_cast<ScrollBar&>(control_);
+    int pos = bar.Position();
+    ScrollCode sc;
+    switch (code) {
+      case SB_LINELEFT:
+        sc = ScrollCode::LineUp;
+        pos -= 1;
+        break;
+      case SB_LINERIGHT:
+        sc = ScrollCode::LineDown;
+        pos += 1;
+        break;
+      case SB_PAGELEFT:
+        sc = ScrollCode::PageUp;
+        pos -= bar.LargeChange();
+        break;
+      case SB_PAGERIGHT:
+        sc = ScrollCode::PageDown;
+        pos += bar.LargeChange();
+        break;
+      case SB_THUMBPOSITION:
+      case SB_THUMBTRACK:
+        sc = code == SB_THUMBTRACK ? ScrollCode::ThumbTrack : ScrollCode::ThumbPosition;
+        pos = TrackPosition();
+        break;
+      case SB_LEFT:
+        sc = ScrollCode::Top;
+        pos = bar.Min();
+        break;
+      case SB_RIGHT:
+        sc = ScrollCode::Bottom;
+        pos = bar.Max();
+        break;
+      case SB_ENDSCROLL:
+        sc = ScrollCode::EndScroll;
+        break;
+      default:
+        return;
+    }
+    bar.Scroll(sc, std::clamp(pos, bar.Min(), bar.Max()));
+  }
+
+ protected:
+  bool SyncOwn(Change change, int) override {
+    auto& bar = static_cast<ScrollBar&>(control_);
+    if (change == Change::Range) {
+      SetScrollRange(hwnd_, SB_CTL, bar.Min(), bar.Max(), FALSE);
+    } else if (change != Change::Position) {
+      return false;
+    }
+    SetScrollPos(hwnd_, SB_CTL, bar.Position(), TRUE);
+    return true;
+  }
+
+ private:
+  int TrackPosition() const {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_TRACKPOS;
+    GetScrollInfo(hwnd_, SB_CTL, &si);
+    return si.nTrackPos;
+  }
+};
+
+// An up-down control without a buddy: each press is reported and its position never moves, so it
+// never reaches an end of its range.
+class SpinButtonPeer : public ChildPeer {
+ public:
+  using ChildPeer::ChildPeer;
+  void Create(HWND parent) override {
+    CreateStandard(parent, UPDOWN_CLASSA, 0);
+    Send(hwnd_, UDM_SETRANGE32, 0, 100);
+    Send(hwnd_, UDM_SETPOS32, 0, 50);
+  }
+  LRESULT OnNotify(const NMHDR& hdr) override {
+    if (hdr.code != static_cast<UINT>(UDN_DELTAPOS)) return 0;
+    auto& spin = static_cast<SpinButton&>(control_);
+    int delta = reinterpret_cast<const NMUPDOWN&>(hdr).iDelta;
+    if (delta > 0 && spin.OnUpClick) spin.OnUpClick();
+    if (delta < 0 && spin.OnDownClick) spin.OnDownClick();
+    return 1;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<ChildPeer> MakeButtonLikePeer(FormWindow& form, Control& control) {
+  if (dynamic_cast<Label*>(&control)) return std::make_unique<LabelPeer>(form, control);
+  if (dynamic_cast<Button*>(&control)) return std::make_unique<ButtonPeer>(form, control);
+  if (dynamic_cast<CheckBox*>(&control)) return std::make_unique<CheckBoxPeer>(form, control);
+  if (dynamic_cast<Edit*>(&control)) return std::make_unique<EditPeer>(form, control);
+  if (dynamic_cast<ScrollBar*>(&control)) return std::make_unique<ScrollBarPeer>(form, control);
+  if (dynamic_cast<SpinButton*>(&control)) return std::make_unique<SpinButtonPeer>(form, control);
+  return nullptr;
+}
+
+}  // namespace tavel

@@ -1,0 +1,90 @@
+// The real child window behind each control: created from the control's state, kept in step with
+// its changes, and turning the window's notifications into the control's events.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/win32/window_base.h"
+
+namespace tavel {
+
+class FormWindow;
+class Win32Ui;
+
+class ChildPeer : public ControlPeer {
+ public:
+  ChildPeer(FormWindow& form, Control& control) : form_(form), control_(control) {}
+  ~ChildPeer() override = default;
+
+  // Creates the control's window(s) inside `parent` and brings them up to the control's state.
+  virtual void Create(HWND parent) = 0;
+  HWND Handle() const { return hwnd_; }
+  // Every window that belongs to the control (a radio group has one per item).
+  virtual std::vector<HWND> Windows() const { return {hwnd_}; }
+  // The window that the control's children are created in; null when it holds none.
+  virtual HWND ChildContainer() const { return nullptr; }
+  Control& Target() const { return control_; }
+  // The control is going away with its form: nothing reaches it from the windows any more.
+  void Disconnect() { live_ = false; }
+
+  void Sync(Control& control, Change change, int index) override;
+
+  // Notifications from the window, delivered by its parent.
+  virtual void OnCommand(HWND /*from*/, int /*code*/) {}
+  virtual LRESULT OnNotify(const NMHDR& /*hdr*/) { return 0; }
+  virtual void OnScroll(int /*code*/) {}
+  // The brush for a WM_CTLCOLOR... message, or null to leave the colours to the system.
+  virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+
+ protected:
+  // Kind-specific handling of a change; false leaves it to the common handling (caption, bounds,
+  // visibility, enabled, hint, font, colour, redraw).
+  virtual bool SyncOwn(Change /*change*/, int /*index*/) { return false; }
+  // The window rectangle for the control's bounds (a drop-down list reaches further down).
+  virtual RECT WindowRect() const;
+  WindowArgs ChildArgs(HWND parent, const char* className, DWORD style, DWORD exStyle) const;
+  // Creates a standard control as hwnd_ and gives it the control's font.
+  void CreateStandard(HWND parent, const char* className, DWORD style, DWORD exStyle = 0);
+  void ApplyFont();
+  // Label-like colours: the container's background and the font's colour.
+  HBRUSH InheritedColors(HDC dc);
+  Win32Ui& Ui() const;
+
+  FormWindow& form_;
+  Control& control_;
+  HWND hwnd_ = nullptr;
+  bool live_ = true;
+};
+
+// A control drawn by a window class of our own.
+class DrawnPeer : public ChildPeer, public WindowBase {
+ public:
+  using ChildPeer::ChildPeer;
+
+ protected:
+  void CreateOwn(HWND parent, const char* className, DWORD style, DWORD exStyle);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // Fills the background; by default in the colour inherited from the container.
+  virtual COLORREF Background() const;
+  virtual void Paint(HDC /*dc*/, const RECT& /*client*/) {}
+
+ private:
+  bool pressed_ = false;
+};
+
+// The peer for a control of any kind; null for kinds that have no window.
+std::unique_ptr<ChildPeer> MakePeer(FormWindow& form, Control& control);
+
+// Per kind, null when `control` is not of the kinds the function makes.
+std::unique_ptr<ChildPeer> MakeButtonLikePeer(FormWindow& form, Control& control);
+std::unique_ptr<ChildPeer> MakeListPeer(FormWindow& form, Control& control);
+std::unique_ptr<ChildPeer> MakeDrawnPeer(FormWindow& form, Control& control);
+
+// Window classes of our own controls, registered once per process.
+void RegisterDrawnClasses(HINSTANCE instance);
+
+}  // namespace tavel

@@ -1,0 +1,47 @@
+// Real menus made from menu items: a form's menu bar kept in step with its items, and pop-up menus
+// built for one showing.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "ui/menu.h"
+
+namespace tavel {
+
+// Appends the visible sub-items of `parent` to `menu`, sub-menus included. Commands get the
+// identifier of their position in `commands` plus 1.
+void FillMenu(HMENU menu, MenuItem& parent, std::vector<MenuItem*>& commands);
+
+// Shows `root`'s items as a pop-up menu at a screen point and returns the chosen item, if any.
+MenuItem* TrackPopup(HWND owner, MenuItem& root, POINT at);
+
+class MenuBar : public MenuPeer {
+ public:
+  explicit MenuBar(MenuItem& root);
+  // The menu belongs to the window it is attached to, which destroys it.
+  ~MenuBar() override = default;
+  MenuBar(const MenuBar&) = delete;
+  MenuBar& operator=(const MenuBar&) = delete;
+
+  HMENU Handle() const { return bar_; }
+  void AttachTo(HWND owner) { owner_ = owner; }
+  // The item chosen by a menu command, or null.
+  MenuItem* ItemFor(UINT id) const;
+  void Sync(MenuItem& item) override;
+
+ private:
+  void Rebuild();
+  void SetPeers(MenuItem& parent);
+  void RecordShown(MenuItem& parent);
+
+  MenuItem& root_;
+  HMENU bar_;
+  HWND owner_ = nullptr;
+  std::vector<MenuItem*> commands_;
+  std::map<MenuItem*, bool> shown_;  // visibility of every item when the menu was last built
+};
+
+}  // namespace tavel

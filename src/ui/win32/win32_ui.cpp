@@ -1,0 +1,171 @@
+// The Windows windowing system for the control layer: forms attached to real windows, notification
+// routing, text metrics, timers, cursor and hints.
+#include "ui/win32/win32_ui.h"
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/win32/control_peers.h"
+#include "ui/win32/form_window.h"
+
+namespace tavel {
+
+namespace {
+constexpr int kMainIconId = 1;
+}
+
+Win32Ui::Win32Ui(HINSTANCE instance)
+    : instance_(instance),
+      icon_(LoadIconA(instance, MAKEINTRESOURCEA(kMainIconId))),
+      timers_(instance) {
+  RegisterDrawnClasses(instance);
+}
+
+Win32Ui::~Win32Ui() {
+  for (auto& entry : forms_) entry.second->Destroy();
+  forms_.clear();
+}
+
+FormWindow* Win32Ui::WindowOf(const Form& form) const {
+  auto it = forms_.find(&form);
+  return it == forms_.end() ? nullptr : it->second.get();
+}
+
+FormWindow* Win32Ui::WindowOf(HWND hwnd) const {
+  for (auto& entry : forms_) {
+    if (entry.second->Hwnd() == hwnd) return entry.second.get();
+  }
+  return nullptr;
+}
+
+HWND Win32Ui::HwndOf(Control& control) const {
+  if (auto* form = dynamic_cast<Form*>(&control)) {
+    FormWindow* w = WindowOf(*form);
+    return w ? w->Hwnd() : nullptr;
+  }
+  auto* peer = dynamic_cast<ChildPeer*>(control.Peer());
+  return peer ? peer->Handle() : nullptr;
+}
+
+void Win32Ui::AttachForm(Form& form) {
+  if (WindowOf(form)) return;
+  auto window = std::make_unique<FormWindow>(*this, form);
+  FormWindow& w = *window;
+  forms_[&form] = std::move(window);
+  w.Create();
+}
+
+void Win32Ui::DetachForm(Form& form) {
+  auto it = forms_.find(&form);
+  if (it == forms_.end()) return;
+  std::unique_ptr<FormWindow> window = std::move(it->second);
+  forms_.erase(it);
+  window->Destroy();
+}
+
+Size Win32Ui::FrameSize(const Form& form) {
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, FormStyle(form), form.Menu() != nullptr, FormExStyle(form));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+Size Win32Ui::MeasureText(const Font& font, const std::string& text) {
+  // An empty text still takes one line (as wide as a blank), as a label shows it.
+  const std::string measured = text.empty() ? std::string(" ") : text;
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, gdi_.FontFor(font));
+  RECT r{0, 0, 0, 0};
+  DrawTextA(dc, measured.c_str(), static_cast<int>(measured.size()), &r,
+            DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_LEFT);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Ui::Repaint(Control& control) {
+  HWND hwnd = HwndOf(control);
+  if (!hwnd) return;
+  RedrawWindow(hwnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Win32Ui::StartTimer(Timer& timer) {
+  timers_.Start(timer);
+}
+
+void Win32Ui::StopTimer(Timer& timer) {
+  timers_.Stop(timer);
+}
+
+void Win32Ui::Beep() {
+  MessageBeep(MB_ICONEXCLAMATION);
+}
+
+void Win32Ui::SetBusyCursor(bool busy) {
+  busy_ = busy;
+  if (busy) {
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    return;
+  }
+  // Moving the cursor onto its own place makes the window under it choose its cursor again.
+  POINT p;
+  if (GetCursorPos(&p)) SetCursorPos(p.x, p.y);
+}
+
+bool Win32Ui::SetCursorIfBusy() {
+  if (!busy_) return false;
+  SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  return true;
+}
+
+void Win32Ui::SetHintPause(int ms) {
+  hintPause_ = ms;
+  for (auto& entry : forms_) {
+    entry.second->ApplyHintSettings(entry.first->App().ShowHint(), hintPause_);
+  }
+}
+
+// The main form carries the program's taskbar button itself, and a hidden window has none: once
+// the caller has hidden the main form there is nothing left to hide.
+void Win32Ui::HideTaskbarButton() {}
+
+void Win32Ui::RegisterChild(HWND hwnd, ChildPeer* peer) {
+  if (hwnd) children_[hwnd] = peer;
+}
+
+void Win32Ui::UnregisterChild(HWND hwnd) {
+  children_.erase(hwnd);
+}
+
+bool Win32Ui::RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  HWND from = nullptr;
+  if (msg == WM_NOTIFY) {
+    from = reinterpret_cast<const NMHDR*>(lp)->hwndFrom;
+  } else if (msg == WM_COMMAND || msg == WM_HSCROLL || msg == WM_VSCROLL ||
+             (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)) {
+    from = reinterpret_cast<HWND>(lp);
+  }
+  if (!from) return false;
+  auto it = children_.find(from);
+  if (it == children_.end()) return false;
+  ChildPeer& peer = *it->second;
+  result = 0;
+  switch (msg) {
+    case WM_COMMAND:
+      peer.OnCommand(from, HIWORD(wp));
+      return true;
+    case WM_NOTIFY:
+      result = peer.OnNotify(*reinterpret_cast<const NMHDR*>(lp));
+      return true;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      peer.OnScroll(LOWORD(wp));
+      return true;
+    default: {
+      HBRUSH brush = peer.OnCtlColor(reinterpret_cast<HDC>(wp));
+      result = reinterpret_cast<LRESULT>(brush);
+      return brush != nullptr;
+    }
+  }
+}
+
+}  // namespace tavel

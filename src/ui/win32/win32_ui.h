@@ -1,0 +1,76 @@
+// The Windows windowing system for the control layer: real windows for forms and controls, the
+// message loops, timers, menus, cursor and text metrics.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "ui/backend.h"
+#include "ui/win32/gdi_cache.h"
+#include "ui/win32/timer_host.h"
+
+namespace tavel {
+
+class ChildPeer;
+class FormWindow;
+
+class Win32Ui : public UiBackend {
+ public:
+  explicit Win32Ui(HINSTANCE instance);
+  ~Win32Ui() override;
+
+  void AttachForm(Form& form) override;
+  void DetachForm(Form& form) override;
+  Size FrameSize(const Form& form) override;
+  Size MeasureText(const Font& font, const std::string& text) override;
+  void Repaint(Control& control) override;
+  void StartTimer(Timer& timer) override;
+  void StopTimer(Timer& timer) override;
+  void ProcessMessages() override;
+  void RunModal(Form& form) override;
+  void RunMainLoop(Form& mainForm) override;
+  void Quit() override;
+  void PopupMenu(Form& owner, MenuItem& menu, Point at) override;
+  void Beep() override;
+  void SetBusyCursor(bool busy) override;
+  void SetAppTitle(const std::string& title) override { appTitle_ = title; }
+  void SetHintPause(int ms) override;
+  void HideTaskbarButton() override;
+
+  // For the windows of this binding.
+  HINSTANCE Instance() const { return instance_; }
+  HICON AppIcon() const { return icon_; }
+  GdiCache& Gdi() { return gdi_; }
+  bool Busy() const { return busy_; }
+  int HintPause() const { return hintPause_; }
+  void RegisterChild(HWND hwnd, ChildPeer* peer);
+  void UnregisterChild(HWND hwnd);
+  // Delivers a child window's notification (command, notify, scroll, colours) that arrived at its
+  // container to the control's peer; false when it is none of ours.
+  bool RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // Answers WM_SETCURSOR while busy; false otherwise.
+  bool SetCursorIfBusy();
+
+ private:
+  FormWindow* WindowOf(const Form& form) const;
+  FormWindow* WindowOf(HWND hwnd) const;
+  HWND HwndOf(Control& control) const;
+  void Dispatch(MSG& msg);
+  bool HandleDialogKey(const MSG& msg);
+
+  HINSTANCE instance_;
+  HICON icon_;
+  GdiCache gdi_;
+  TimerHost timers_;
+  std::map<const Form*, std::unique_ptr<FormWindow>> forms_;
+  std::unordered_map<HWND, ChildPeer*> children_;
+  bool busy_ = false;
+  std::string appTitle_;
+  int hintPause_ = 500;
+};
+
+}  // namespace tavel
