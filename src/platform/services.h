@@ -6,6 +6,7 @@ namespace tavel {
 class Clock;
 class Desktop;
 class FileSystem;
+class Mci;
 class Process;
 class Registry;
 
@@ -15,6 +16,7 @@ struct Services {
   Process& process;
   Clock& clock;
   FileSystem& files;
+  Mci& mci;
 };
 
 }  // namespace tavel

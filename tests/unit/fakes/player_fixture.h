@@ -11,6 +11,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_mci.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_registry.h"
 #include "platform/services.h"
@@ -62,7 +63,8 @@ class PlayerFixture : public ::testing::Test {
   FakeProcess process;
   FakeClock clock;
   FakeFileSystem files;
-  Services services{registry, desktop, process, clock, files};
+  FakeMci mci{ui};
+  Services services{registry, desktop, process, clock, files, mci};
   std::unique_ptr<TTAVEL32KOLAP> player;
   std::vector<std::string> messages;
 };
