@@ -34,6 +34,8 @@ void TTAVEL32KOLAP::RunCloseSequence() {
     App().ProcessMessages();
   }
   ClosePlayback();
+  // The sender no longer sends anything now; the device is closed past it.
+  State.LastMciResult = SendMciDirect("Close Kolap wait");
   App().ProcessMessages();
   RemoveTrayIcon();
   App().ProcessMessages();

@@ -13,14 +13,4 @@ void TTAVEL32KOLAP::RemoveTrayIcon() {
   TrayActive = false;
 }
 
-void TTAVEL32KOLAP::Button2Click() {
-  if (ListBox2.Count() == 0) App().Beep();
-}
-
-void TTAVEL32KOLAP::ClosePlayback() {
-  PanelBar.SetVisible(false);
-  State.PlayActive = 0;
-  RestoreIdleTitle();
-}
-
 }  // namespace tavel

@@ -120,6 +120,7 @@ void TTAVEL32KOLAP::BuildCommandPanel() {
 
 void TTAVEL32KOLAP::WireHandlers() {
   WireListHandlers();
+  WirePlayback();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };
   OnResize = [this] { FormResize(); };

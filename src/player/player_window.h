@@ -2,7 +2,9 @@
 // of src/player/ by subject (start-up, titles, status panels, closing).
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <random>
 #include <string>
 
 #include "app/entry.h"
@@ -154,8 +156,6 @@ class TTAVEL32KOLAP : public Form {
   // Operations that later parts of the player fill in; until then they do what is safe.
   void AddTrayIcon();
   void RemoveTrayIcon();
-  void Button2Click();
-  void ClosePlayback();
 
   // Lets a test make an allocation fail (by throwing std::bad_alloc): start-up stages 1 to 8,
   // the close's work buffers 11 to 13.
@@ -169,6 +169,44 @@ class TTAVEL32KOLAP : public Form {
 
   // The player window's own work area, kept apart from the one all dialogs share.
   WorkArea PlayerWorkArea;
+
+  // Playback: the MCI command sender and the chain of one-shot steps pick (Timer2), open and
+  // play (Timer11), monitor (Timer3) and advance (Timer4), with the play bar.
+  std::int32_t SendMci(const std::string& command, std::string* answer = nullptr);
+  // Sends a command even while closing (the close sequence's own "Close Kolap wait").
+  std::int32_t SendMciDirect(const std::string& command);
+  void ClosePlayback();
+  void Timer2Timer();
+  void Timer11Timer();
+  void Timer3Timer();
+  void ButtonStop2Click();
+  void ScrollBar1Scroll(ScrollCode code, int& newPos);
+  std::string MciCommand;  // the last command text given to MCI
+  std::string MciReturn;   // the last answer of MCI
+
+  // Play order: the modes, the start, skip, back-skip and abort commands, the advance step.
+  void Button2Click();  // as the 再生 button
+  void Button2Click(const Control& sender);
+  void Button3Click(const Control& sender);
+  void Button5Click();
+  void RadioGroup1Click();
+  void TRM0Click(const MenuItem& sender);
+  void Timer4Timer();
+  // Draws an index from 0 to count - 1 for random mode; tests may replace it.
+  std::function<int(int count)> RandomIndex;
+
+ private:
+  void WirePlayback();
+  void ArmMonitor();
+  void ApplyPendingStop();
+  void SkipToAdvance();
+  void ShowTrackLength();
+  void ShowTrackPosition();
+  bool PassesWrapCheck();
+  void SelectEntry(int index);
+  void GoToTrayForPlay();
+  std::mt19937 randomEngine_;
+  bool stopPending_ = false;  // ■ pressed while the monitor was not armed
 
  protected:
   Services& services_;

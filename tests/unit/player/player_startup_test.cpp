@@ -169,7 +169,10 @@ TEST_F(PlayerStartup, AutoPlayPressesStartAtTheEnd) {
   Store("SAISEIM", "0,0,1,0,-1,-1,-1,-1");
   Start();
   EXPECT_TRUE(player->Start1.Checked());
+  EXPECT_TRUE(player->State.PlayActive);
+  ui.Advance(100);               // the pick step
   EXPECT_EQ(ui.BeepCount(), 1);  // nothing to play in an empty memory
+  EXPECT_FALSE(player->State.PlayActive);
 }
 
 TEST_F(PlayerStartup, ListsGrowWithTheWindowButNeverShrinkBelowTheirDesign) {
