@@ -1,8 +1,9 @@
 // MCI command strings carried out by Windows (mciSendStringA, no notification window).
 #include "platform/win32/win32_mci.h"
 
-#include <mmsystem.h>
 #include <windows.h>
+// The multimedia definitions need those of windows.h first.
+#include <mmsystem.h>
 
 #include <vector>
 
