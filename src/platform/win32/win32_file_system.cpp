@@ -150,6 +150,9 @@ bool Win32FileSystem::WriteFile(const std::string& path, const std::string& byte
 }
 
 bool Win32FileSystem::ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+  // A read-only file is left alone, as Windows does; Wine would replace it.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   const std::string temporary = path + ".new";
   if (!WriteNewFile(temporary, bytes)) {
     DeleteFileA(temporary.c_str());
