@@ -87,9 +87,12 @@ void TTAVEL32KOLAP::Button2Click(const Control& sender) {
     State.AbortRequest = 1;
     App().ProcessMessages();
   }
+  // Each pass gives the running sequence up to a millisecond to reach its next step, so that the
+  // bound of passes is about a minute on any machine, never a spin that ends before the monitor's
+  // next tick could stop the old sequence.
   while (State.PlayActive == 1) {
     State.AbortRequest = 1;
-    App().ProcessMessages();
+    App().WaitForEvents(1);
     if (State.StartGuard > kStartWaitPasses) {
       State.StartGuard = 0;
       App().Beep();

@@ -25,6 +25,8 @@ class Application {
 
   // Lets pending events run: clicks, timers that are due. Handlers may be re-entered from here.
   void ProcessMessages() { backend_.ProcessMessages(); }
+  // The same, but first gives other events up to `ms` to arrive: for loops that wait on a flag.
+  void WaitForEvents(int ms) { backend_.WaitForEvents(ms); }
   void Beep() { backend_.Beep(); }
 
   bool ShowHint() const { return showHint_; }

@@ -32,6 +32,8 @@ class UiBackend {
 
   // Delivers whatever is pending (input, timers that are due), then returns.
   virtual void ProcessMessages() = 0;
+  // Waits up to `ms` for something to arrive, then delivers what is pending.
+  virtual void WaitForEvents(int ms) = 0;
   // Shows the form modally and returns when its modal result is set (or it is closed).
   virtual void RunModal(Form& form) = 0;
   // Runs until the main form has closed.

@@ -53,6 +53,8 @@ class HeadlessUi : public UiBackend {
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
   void ProcessMessages() override;
+  // Virtual time moves on by `ms` (what falls due meanwhile runs).
+  void WaitForEvents(int ms) override { Advance(ms); }
   void RunModal(Form& form) override;
   void RunMainLoop(Form& mainForm) override;
   void Quit() override { quit_ = true; }

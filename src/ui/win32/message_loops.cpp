@@ -72,6 +72,11 @@ void Win32Ui::ProcessMessages() {
   }
 }
 
+void Win32Ui::WaitForEvents(int ms) {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(ms), QS_ALLINPUT);
+  ProcessMessages();
+}
+
 void Win32Ui::RunModal(Form& form) {
   FormWindow* window = WindowOf(form);
   if (!window) return;

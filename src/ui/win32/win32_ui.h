@@ -31,6 +31,7 @@ class Win32Ui : public UiBackend {
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
   void ProcessMessages() override;
+  void WaitForEvents(int ms) override;
   void RunModal(Form& form) override;
   void RunMainLoop(Form& mainForm) override;
   void Quit() override;
@@ -40,6 +41,7 @@ class Win32Ui : public UiBackend {
   void SetAppTitle(const std::string& title) override { appTitle_ = title; }
   void SetHintPause(int ms) override;
   void HideTaskbarButton() override;
+  void BringToFront(Form& form) override;
 
   // For the windows of this binding.
   HINSTANCE Instance() const { return instance_; }
