@@ -44,6 +44,11 @@ void TTAVEL32KOLAP::RunCloseSequence() {
     State.ExtensionList.reset();
     return;
   }
+  // A close that arrived while a command was on its way to MCI closes the device once more after it.
+  if (State.MciBusy) {
+    for (int pass = 0; pass < 3 && State.MciBusy; ++pass) App().ProcessMessages();
+    State.LastMciResult = SendMciDirect("Close Kolap wait");
+  }
   SaveHistory();
   State.HistoryList.reset();
   State.ExtensionList.reset();
