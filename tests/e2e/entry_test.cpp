@@ -56,7 +56,6 @@ TEST(Entry, InstalledVersionOpensThePlayer) {
   HWND player = p.WaitForWindow(kPlayerClass);
   ASSERT_NE(player, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return IsShown(player); }, kWindowTimeoutMs));
-  EXPECT_EQ(Caption(player), "楽蔵32");
   EXPECT_TRUE(p.Windows(kSetupClass).empty());
   SaveScreenshot(player, "player");
 
