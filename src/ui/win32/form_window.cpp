@@ -205,7 +205,8 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       if (lp == 0 && HIWORD(wp) == 0 && menuBar_) {
-        if (MenuItem* item = menuBar_->ItemFor(LOWORD(wp))) item->Click();
+        MenuItem* item = menuBar_->ItemFor(LOWORD(wp));
+        if (item && item->Visible()) item->Click();
         return 0;
       }
       break;

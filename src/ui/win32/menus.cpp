@@ -2,7 +2,7 @@
 // built for one showing.
 #include "ui/win32/menus.h"
 
-#include <algorithm>
+#include "ui/win32/control_id.h"
 
 namespace tavel {
 
@@ -12,16 +12,26 @@ UINT StateFlags(const MenuItem& item) {
   return (item.Checked() ? MF_CHECKED : MF_UNCHECKED) | (item.Enabled() ? MF_ENABLED : MF_GRAYED);
 }
 
-UINT_PTR CommandId(std::vector<MenuItem*>& commands, MenuItem& item) {
-  auto it = std::find(commands.begin(), commands.end(), &item);
-  if (it != commands.end()) return static_cast<UINT_PTR>(it - commands.begin() + 1);
-  commands.push_back(&item);
-  return commands.size();
-}
-
 }  // namespace
 
-void FillMenu(HMENU menu, MenuItem& parent, std::vector<MenuItem*>& commands) {
+UINT MenuCommands::IdFor(MenuItem& item) {
+  // Two names that meet in the same identifier: the later item takes the next free one.
+  for (UINT id = static_cast<UINT>(ControlIdFor(item.Name()));; id = id % 0xFFFF + 1) {
+    auto it = items_.find(id);
+    if (it == items_.end()) {
+      items_.emplace(id, &item);
+      return id;
+    }
+    if (it->second == &item) return id;
+  }
+}
+
+MenuItem* MenuCommands::ItemFor(UINT id) const {
+  auto it = items_.find(id);
+  return it == items_.end() ? nullptr : it->second;
+}
+
+void FillMenu(HMENU menu, MenuItem& parent, MenuCommands& commands) {
   for (MenuItem* item : parent.Items()) {
     if (!item->Visible()) continue;
     if (item->IsSeparator()) {
@@ -32,14 +42,14 @@ void FillMenu(HMENU menu, MenuItem& parent, std::vector<MenuItem*>& commands) {
       AppendMenuA(menu, MF_POPUP | StateFlags(*item), reinterpret_cast<UINT_PTR>(sub),
                   item->Caption().c_str());
     } else {
-      AppendMenuA(menu, MF_STRING | StateFlags(*item), CommandId(commands, *item),
+      AppendMenuA(menu, MF_STRING | StateFlags(*item), commands.IdFor(*item),
                   item->Caption().c_str());
     }
   }
 }
 
 MenuItem* TrackPopup(HWND owner, MenuItem& root, POINT at) {
-  std::vector<MenuItem*> commands;
+  MenuCommands commands;
   HMENU menu = CreatePopupMenu();
   FillMenu(menu, root, commands);
   // A menu opened for a window in the background (the tray icon's) closes properly only when that
@@ -49,19 +59,13 @@ MenuItem* TrackPopup(HWND owner, MenuItem& root, POINT at) {
       menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
   PostMessageA(owner, WM_NULL, 0, 0);
   DestroyMenu(menu);
-  if (chosen == 0 || chosen > commands.size()) return nullptr;
-  return commands[chosen - 1];
+  return commands.ItemFor(chosen);
 }
 
 MenuBar::MenuBar(MenuItem& root) : root_(root), bar_(CreateMenu()) {
   FillMenu(bar_, root_, commands_);
   RecordShown(root_);
   SetPeers(root_);
-}
-
-MenuItem* MenuBar::ItemFor(UINT id) const {
-  if (id == 0 || id > commands_.size()) return nullptr;
-  return commands_[id - 1];
 }
 
 void MenuBar::SetPeers(MenuItem& parent) {
@@ -95,9 +99,8 @@ void MenuBar::Sync(MenuItem& item) {
     return;
   }
   if (!item.Visible()) return;
-  UINT_PTR id = CommandId(commands_, item);
-  ModifyMenuA(bar_, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING | StateFlags(item), id,
-              item.Caption().c_str());
+  UINT id = commands_.IdFor(item);
+  ModifyMenuA(bar_, id, MF_BYCOMMAND | MF_STRING | StateFlags(item), id, item.Caption().c_str());
   if (owner_ && item.Parent() == &root_) DrawMenuBar(owner_);
 }
 

@@ -5,15 +5,24 @@
 #include <windows.h>
 
 #include <map>
-#include <vector>
 
 #include "ui/menu.h"
 
 namespace tavel {
 
-// Appends the visible sub-items of `parent` to `menu`, sub-menus included. Commands get the
-// identifier of their position in `commands` plus 1.
-void FillMenu(HMENU menu, MenuItem& parent, std::vector<MenuItem*>& commands);
+// Menu commands by identifier. A command's identifier is derived from its item's name, as a
+// control's is, so that a program driving the window from outside can choose a command by name.
+class MenuCommands {
+ public:
+  UINT IdFor(MenuItem& item);
+  MenuItem* ItemFor(UINT id) const;
+
+ private:
+  std::map<UINT, MenuItem*> items_;
+};
+
+// Appends the visible sub-items of `parent` to `menu`, sub-menus included.
+void FillMenu(HMENU menu, MenuItem& parent, MenuCommands& commands);
 
 // Shows `root`'s items as a pop-up menu at a screen point and returns the chosen item, if any.
 MenuItem* TrackPopup(HWND owner, MenuItem& root, POINT at);
@@ -29,7 +38,7 @@ class MenuBar : public MenuPeer {
   HMENU Handle() const { return bar_; }
   void AttachTo(HWND owner) { owner_ = owner; }
   // The item chosen by a menu command, or null.
-  MenuItem* ItemFor(UINT id) const;
+  MenuItem* ItemFor(UINT id) const { return commands_.ItemFor(id); }
   void Sync(MenuItem& item) override;
 
  private:
@@ -40,7 +49,7 @@ class MenuBar : public MenuPeer {
   MenuItem& root_;
   HMENU bar_;
   HWND owner_ = nullptr;
-  std::vector<MenuItem*> commands_;
+  MenuCommands commands_;
   std::map<MenuItem*, bool> shown_;  // visibility of every item when the menu was last built
 };
 

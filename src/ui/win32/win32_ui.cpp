@@ -128,6 +128,13 @@ void Win32Ui::SetHintPause(int ms) {
 // the caller has hidden the main form there is nothing left to hide.
 void Win32Ui::HideTaskbarButton() {}
 
+void Win32Ui::BringToFront(Form& form) {
+  FormWindow* window = WindowOf(form);
+  if (!window) return;
+  SetWindowPos(window->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(window->Hwnd());
+}
+
 void Win32Ui::RegisterChild(HWND hwnd, ChildPeer* peer) {
   if (hwnd) children_[hwnd] = peer;
 }
