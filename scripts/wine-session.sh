@@ -9,6 +9,8 @@
 # The display is $DISPLAY when set and TAVEL_HEADLESS is not 1; otherwise a private Xvfb (1024x768x24).
 # CMD sees WINEPREFIX, DISPLAY, WINE (the wine64 loader) and WINESERVER; the exit code is CMD's.
 set -uo pipefail
+# CI may start us with standard input closed; the command gets an empty one then.
+[ -e /proc/self/fd/0 ] || exec </dev/null
 
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
