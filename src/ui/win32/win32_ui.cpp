@@ -106,6 +106,7 @@ void Win32Ui::SetBusyCursor(bool busy) {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     return;
   }
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
   // Moving the cursor onto its own place makes the window under it choose its cursor again.
   POINT p;
   if (GetCursorPos(&p)) SetCursorPos(p.x, p.y);
