@@ -43,6 +43,9 @@ void Control::SetBounds(const Rect& r) {
   bool resized = r.width != bounds_.width || r.height != bounds_.height;
   bounds_ = r;
   Changed(Change::Bounds);
+  // An aligned control that changes its own size changes its siblings' share too.
+  if (resized && align_ != Align::None && parent_ && !parent_->arranging_)
+    parent_->ArrangeAligned();
   if (resized) {
     ArrangeAligned();
     SizeChanged();
@@ -112,6 +115,7 @@ void Control::SetAlign(Align a) {
 // Edge-aligned children take their strip of what is left of the client area, in creation order;
 // client-aligned children then fill the rest.
 void Control::ArrangeAligned() {
+  arranging_ = true;
   Size client = ClientSize();
   Rect rest{0, 0, client.width, client.height};
   auto place = [](Control* c, const Rect& r) {
@@ -146,6 +150,7 @@ void Control::ArrangeAligned() {
   for (Control* c : children_) {
     if (c->visible_ && c->align_ == Align::Client) place(c, rest);
   }
+  arranging_ = false;
 }
 
 }  // namespace tavel

@@ -123,6 +123,7 @@ class Control {
   bool parentFont_ = true;
   Color color_ = kDefaultColor;
   Align align_ = Align::None;
+  bool arranging_ = false;
   ControlPeer* peer_ = nullptr;
 };
 

@@ -100,6 +100,9 @@ TEST_F(Fixture, AlignedPanelsShareTheClientArea) {
   EXPECT_EQ(bottom.Bounds(), (Rect{0, 176, 439, 29}));
   EXPECT_EQ(right.Bounds(), (Rect{361, 0, 78, 176}));
   EXPECT_EQ(cover.Bounds(), (Rect{0, 0, 361, 176}));
+  bottom.SetHeight(40);  // an aligned control that changes size moves its neighbours
+  EXPECT_EQ(bottom.Bounds(), (Rect{0, 165, 439, 40}));
+  EXPECT_EQ(right.Bounds(), (Rect{361, 0, 78, 165}));
 }
 
 }  // namespace
