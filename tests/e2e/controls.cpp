@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "cp932.h"
+#include "remote_buffer.h"
 #include "ui/win32/control_id.h"
 
 namespace tavel::e2e {
@@ -107,12 +108,17 @@ std::vector<std::string> StatusPanels(HWND statusBar) {
   std::vector<std::string> panels;
   LRESULT count = SendWide(statusBar, SB_GETPARTS, 0, 0).value_or(0);
   for (LRESULT i = 0; i < count; ++i) {
-    LRESULT length = LOWORD(SendWide(statusBar, SB_GETTEXTLENGTHW, i, 0).value_or(0));
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    LRESULT got = LOWORD(
-        SendWide(statusBar, SB_GETTEXTW, i, reinterpret_cast<LPARAM>(text.data())).value_or(0));
-    text.resize(static_cast<size_t>(got));
-    panels.push_back(ToCp932(text));
+    // The length may count characters rather than bytes: room for two bytes each.
+    size_t length = LOWORD(SendWide(statusBar, SB_GETTEXTLENGTHA, i, 0).value_or(0));
+    // The status bar writes the text into the caller's buffer as it is, so the buffer must be in
+    // the program's own memory.
+    RemoteBuffer buffer(statusBar, 2 * length + 2);
+    if (!buffer.Ok()) break;
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutA(statusBar, SB_GETTEXTA, i, buffer.Address(), SMTO_NORMAL,
+                             kAnswerTimeoutMs, &got))
+      break;
+    panels.push_back(buffer.Read(LOWORD(got)));
   }
   return panels;
 }

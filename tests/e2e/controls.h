@@ -28,7 +28,7 @@ std::vector<std::string> ListItems(HWND listBox);
 int ListIndex(HWND listBox);
 std::vector<std::string> ComboItems(HWND comboBox);
 int ComboIndex(HWND comboBox);
-// Texts of the panels of a status bar.
+// Texts of the panels of a status bar (Shift-JIS bytes).
 std::vector<std::string> StatusPanels(HWND statusBar);
 
 // Clicks a button (posted: a click that opens a modal box must not hold up the test). False when

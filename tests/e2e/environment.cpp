@@ -48,6 +48,8 @@ void E2eEnvironment::SetUp() {
   std::string exe = BuiltExePath();
   ASSERT_FALSE(exe.empty()) << "TAVEL_EXE is not set";
   ASSERT_NE(GetFileAttributesA(exe.c_str()), INVALID_FILE_ATTRIBUTES) << exe << " is missing";
+  // The pointer rests in a corner, so that no hint pops up over the windows under test.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, 0);
   if (!WaitUntil([] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; },
                  kWindowTimeoutMs)) {
     std::printf("warning: no taskbar; run inside scripts/wine-session.sh for tray tests\n");

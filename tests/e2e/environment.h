@@ -17,7 +17,7 @@ std::string BuiltExePath();
 std::string ArtifactsFolder();
 
 // Fails the run early when the program is missing or the code page is not 932; waits for the
-// taskbar of the explorer desktop, which the tray needs.
+// taskbar of the explorer desktop, which the tray needs; parks the mouse pointer.
 class E2eEnvironment : public ::testing::Environment {
  public:
   void SetUp() override;

@@ -8,6 +8,7 @@
 #include "environment.h"
 #include "files.h"
 #include "registry_key.h"
+#include "remote_buffer.h"
 #include "sandbox.h"
 #include "screenshot.h"
 #include "test_process.h"
