@@ -143,4 +143,8 @@ void PickComboItem(HWND comboBox, int index) {
   Notify(comboBox, CBN_SELCHANGE);
 }
 
+void ChooseMenuItem(HWND window, const std::string& itemName) {
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(ControlIdFor(itemName), 0), 0);
+}
+
 }  // namespace tavel::e2e

@@ -39,6 +39,10 @@ void PickListItem(HWND listBox, int index);
 void DoubleClickListItem(HWND listBox, int index);
 void PickComboItem(HWND comboBox, int index);
 
+// Chooses an item of the window's menu bar by the program's name for it, as a click on the item
+// does (posted).
+void ChooseMenuItem(HWND window, const std::string& itemName);
+
 // A message to a window of another process; nothing when it does not answer in time.
 std::optional<LRESULT> SendWide(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
