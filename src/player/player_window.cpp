@@ -95,7 +95,7 @@ void TTAVEL32KOLAP::BuildCommandPanel() {
   PanelCMD.SetWidth(78);
   PanelCMD.SetAlign(Align::Right);
   PanelCMD.SetOuter(Bevel::None);
-  RadioGroup1.SetBounds({2, 0, 74, 78});
+  RadioGroup1.SetBounds({2, 0, 74, 86});
   RadioGroup1.SetItems({"連続", "逆連", "単独", "ﾗﾝﾀﾞﾑ"});
   RadioGroup1.SetHint("再生モード選択");
   struct ButtonDesign {
@@ -105,12 +105,12 @@ void TTAVEL32KOLAP::BuildCommandPanel() {
     const char* hint;
   };
   for (const ButtonDesign& b : {
-           ButtonDesign{&Button2, {2, 80, 74, 23}, "再生", "再生スタート"},
-           ButtonDesign{&Button3, {2, 104, 36, 23}, "BS", "バック・スキップ"},
-           ButtonDesign{&Button4, {40, 104, 36, 23}, "Skip", "次にスキップする"},
-           ButtonDesign{&Button5, {2, 128, 74, 23}, "中断", "再生中断"},
-           ButtonDesign{&ButtonTRAY, {2, 152, 36, 23}, "Tray", "タスクトレーに常駐する"},
-           ButtonDesign{&Button6, {40, 152, 36, 23}, "終了", "楽蔵を終了する"},
+           ButtonDesign{&Button2, {2, 87, 74, 22}, "再生", "再生スタート"},
+           ButtonDesign{&Button3, {2, 110, 36, 21}, "BS", "バック・スキップ"},
+           ButtonDesign{&Button4, {40, 110, 36, 21}, "Skip", "次にスキップする"},
+           ButtonDesign{&Button5, {2, 132, 74, 21}, "中断", "再生中断"},
+           ButtonDesign{&ButtonTRAY, {2, 154, 36, 21}, "Tray", "タスクトレーに常駐する"},
+           ButtonDesign{&Button6, {40, 154, 36, 21}, "終了", "楽蔵を終了する"},
        }) {
     b.button->SetBounds(b.bounds);
     b.button->SetCaption(b.caption);

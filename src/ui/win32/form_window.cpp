@@ -85,6 +85,12 @@ void FormWindow::CreateChildren(Control& parent, HWND container) {
     ChildPeer& peer = *made;
     peers_.push_back(std::move(made));
     peer.Create(container);
+    // Later controls lie above earlier ones, as they are laid out: the play bar over the selector,
+    // the opening panel over everything.
+    std::vector<HWND> windows = peer.Windows();
+    if (!windows.empty() && windows.front()) {
+      SetWindowPos(windows.front(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     child->SetPeer(&peer);
     Register(peer);
     UpdateHint(peer);

@@ -1,0 +1,166 @@
+// Playing real sound files through MCI under the sound server: order, titles, history, skip,
+// abort, skipped entries, stop and seek.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "wav.h"
+
+namespace tavel::e2e {
+namespace {
+
+const std::string kIdle = "1楽蔵32 TAVEL";
+
+std::string PlayingTitle(const std::string& upperName) {
+  return "1楽蔵32 " + upperName + " (再生中)";
+}
+
+class Playback : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(box.Ready());
+    ASSERT_TRUE(box.Settings().Write("Version", "11"));
+    // Continuous, not endless, full paths shown, history of ten.
+    ASSERT_TRUE(box.Settings().Write("SAISEIM", "0,0,0,0,-1,-1,-1,-1"));
+    ASSERT_TRUE(box.Settings().Write("MEMORY", "1,1,1,1,0,1,0"));
+    ASSERT_TRUE(box.Settings().Write("FILEHIS", "10"));
+    ASSERT_TRUE(box.Settings().Write("INDEX", "0,-1"));
+  }
+  // Writes M0 with the given entries (names in the sandbox folder unless they are full paths).
+  void Memory(const std::vector<std::string>& names) {
+    std::string bytes;
+    for (const auto& n : names)
+      bytes += (n.find(':') == std::string::npos ? box.PathOf(n) : n) + "\r\n";
+    ASSERT_TRUE(box.WriteFile("TaVM32M0.LIS", bytes));
+  }
+  void Sound(const std::string& name, int ms, int hertz = 440) {
+    ASSERT_TRUE(box.WriteFile(name, WavBytes(ms, hertz)));
+  }
+  HWND StartPlayer() {
+    process = &box.Start();
+    HWND w = process->WaitForWindow(kPlayerClass);
+    if (w) WaitUntil([&] { return Caption(w) == kIdle; }, kWindowTimeoutMs);
+    return w;
+  }
+  // Every distinct title the window shows until `done` holds or the time-out passes.
+  std::vector<std::string> TitlesUntil(HWND w, const std::function<bool(const std::string&)>& done,
+                                       int timeoutMs) {
+    std::vector<std::string> titles;
+    WaitUntil(
+        [&] {
+          std::string t = Caption(w);
+          if (titles.empty() || titles.back() != t) titles.push_back(t);
+          return done(t);
+        },
+        timeoutMs);
+    return titles;
+  }
+  void Close(HWND w) {
+    RequestClose(w);
+    ASSERT_TRUE(process->WaitForExit());
+  }
+
+  Sandbox box;
+  TestProcess* process = nullptr;
+};
+
+TEST_F(Playback, AContinuousListPlaysEveryFileInOrderAndReturnsToIdle) {
+  Sound("ONE.WAV", 1500, 440);
+  Sound("two.wav", 1500, 550);
+  Sound("Three.wav", 1500, 660);
+  Memory({"ONE.WAV", "two.wav", "Three.wav"});
+  HWND w = StartPlayer();
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
+  bool started = false;
+  std::vector<std::string> titles = TitlesUntil(
+      w,
+      [&](const std::string& t) {
+        started = started || t != kIdle;
+        return started && t == kIdle;
+      },
+      60000);
+  std::vector<std::string> expected{kIdle, PlayingTitle("ONE.WAV"), PlayingTitle("TWO.WAV"),
+                                    PlayingTitle("THREE.WAV"), kIdle};
+  EXPECT_EQ(titles, expected);
+  HWND combo = WaitForControl(w, "ComboBox1");
+  EXPECT_EQ(ComboItems(combo).at(10), "HIS: 3ｺ");
+  Close(w);
+  std::string history = box.PathOf("ONE.WAV") + "\r\n" + box.PathOf("two.wav") + "\r\n" +
+                        box.PathOf("Three.wav") + "\r\n";
+  EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"), std::optional<std::string>(history));
+}
+
+TEST_F(Playback, SkipMovesOnAtTheNextSecondAndAbortStops) {
+  Sound("long1.wav", 8000, 440);
+  Sound("long2.wav", 8000, 550);
+  Memory({"long1.wav", "long2.wav"});
+  HWND w = StartPlayer();
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
+  ASSERT_TRUE(WaitUntil([&] { return Caption(w) == PlayingTitle("LONG1.WAV"); }, 20000));
+  HWND elapsed = WaitForControl(w, "Label6");
+  ASSERT_TRUE(WaitUntil([&] { return ControlText(elapsed) == "1"; }, 20000)) << "never played";
+  DWORD clicked = GetTickCount();
+  ASSERT_TRUE(Click(WaitForControl(w, "Button4")));
+  ASSERT_TRUE(WaitUntil([&] { return Caption(w) == PlayingTitle("LONG2.WAV"); }, 20000));
+  // The monitor ticks once a second; a loaded machine gets some slack, but far less than the
+  // six seconds left of the first file.
+  EXPECT_LT(GetTickCount() - clicked, 4000u);
+  ASSERT_TRUE(Click(WaitForControl(w, "Button5")));
+  EXPECT_TRUE(WaitUntil([&] { return Caption(w) == kIdle; }, 10000));
+  Close(w);
+}
+
+TEST_F(Playback, MissingFilesAndUnknownTypesAreSkipped) {
+  Sound("good.wav", 1000);
+  ASSERT_TRUE(box.WriteFile("music.wma", WavBytes(1000)));
+  Memory({"missing.wav", "music.wma", "good.wav"});
+  HWND w = StartPlayer();
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
+  bool started = false;
+  std::vector<std::string> titles = TitlesUntil(
+      w,
+      [&](const std::string& t) {
+        started = started || t != kIdle;
+        return started && t == kIdle;
+      },
+      60000);
+  EXPECT_EQ(titles, (std::vector<std::string>{kIdle, PlayingTitle("GOOD.WAV"), kIdle}));
+  Close(w);
+}
+
+TEST_F(Playback, StopKeepsTheTitleAndASeekResumesPlaying) {
+  ASSERT_TRUE(box.Settings().Write("SAISEIBAR", "1"));
+  Sound("seek.wav", 10000);
+  Memory({"seek.wav"});
+  HWND w = StartPlayer();
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
+  HWND elapsed = WaitForControl(w, "Label6");
+  ASSERT_TRUE(WaitUntil([&] { return ControlText(elapsed) == "1"; }, 20000));
+  HWND bar = WaitForControl(w, "PanelBar");
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }, 10000));
+  ASSERT_TRUE(Click(WaitForControl(w, "ButtonStop2")));
+  Sleep(2500);  // a stopped file stays where it is: nothing to wait for but time itself
+  std::string stoppedAt = ControlText(elapsed);
+  Sleep(2000);
+  EXPECT_EQ(ControlText(elapsed), stoppedAt);
+  EXPECT_EQ(Caption(w), PlayingTitle("SEEK.WAV"));
+  SaveScreenshot(w, "stopped");
+
+  HWND scroll = WaitForControl(w, "ScrollBar1");
+  // Half way along the bar: a thumb drag that ends there.
+  PostMessageA(GetParent(scroll), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 256),
+               reinterpret_cast<LPARAM>(scroll));
+  PostMessageA(GetParent(scroll), WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0),
+               reinterpret_cast<LPARAM>(scroll));
+  ASSERT_TRUE(WaitUntil([&] { return std::atoi(ControlText(elapsed).c_str()) >= 6; }, 20000))
+      << "playing did not resume from the middle";
+  Close(w);
+}
+
+}  // namespace
+}  // namespace tavel::e2e

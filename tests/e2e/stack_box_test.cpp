@@ -1,0 +1,49 @@
+// The stacked message box on real windows: its layout, its countdown and closing by itself.
+#include <cstdlib>
+#include <string>
+
+#include "harness.h"
+
+namespace tavel::e2e {
+namespace {
+
+// The probe program opens one box with a countdown of the given seconds and exits with its result.
+TEST(StackBox, CountsDownOnceASecondAndClosesItself) {
+  const char* probe = std::getenv("TAVEL_PROBE");
+  ASSERT_NE(probe, nullptr) << "TAVEL_PROBE is not set";
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  TestProcess p(WindowsPathOf(probe), "4", box.Folder());
+  ASSERT_TRUE(p.Started());
+  HWND msg = p.WaitForWindow("TStack0Box");
+  ASSERT_NE(msg, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsShown(msg); }, kWindowTimeoutMs));
+  EXPECT_EQ(Caption(msg), "楽蔵32");
+  EXPECT_EQ(ControlText(WaitForControl(msg, "Msg")), "カウントダウンの確認です。\n二行目");
+  HWND count = WaitForControl(msg, "Label1");
+  ASSERT_NE(count, nullptr);
+  SaveScreenshot(msg, "countdown");
+  // Each second shows on the way down; none is skipped.
+  for (const char* text : {"3秒", "2秒", "1秒"}) {
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(count) == text; }, 10000)) << text;
+  }
+  ASSERT_TRUE(p.WaitForExit());
+  EXPECT_EQ(p.ExitCode(), std::optional<DWORD>(2));  // ran out: result 2
+}
+
+TEST(StackBox, OkEndsTheCountdownWithResultOne) {
+  const char* probe = std::getenv("TAVEL_PROBE");
+  ASSERT_NE(probe, nullptr);
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  TestProcess p(WindowsPathOf(probe), "30", box.Folder());
+  HWND msg = p.WaitForWindow("TStack0Box");
+  ASSERT_NE(msg, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsShown(msg); }, kWindowTimeoutMs));
+  ASSERT_TRUE(Click(WaitForControl(msg, "Button1")));
+  ASSERT_TRUE(p.WaitForExit());
+  EXPECT_EQ(p.ExitCode(), std::optional<DWORD>(1));
+}
+
+}  // namespace
+}  // namespace tavel::e2e
