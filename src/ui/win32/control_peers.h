@@ -28,6 +28,7 @@ class ChildPeer : public ControlPeer {
   // The window that the control's children are created in; null when it holds none.
   virtual HWND ChildContainer() const { return nullptr; }
   Control& Target() const { return control_; }
+  FormWindow& Owner() const { return form_; }
   // The control is going away with its form: nothing reaches it from the windows any more.
   void Disconnect() { live_ = false; }
 

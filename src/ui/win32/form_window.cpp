@@ -122,7 +122,10 @@ void FormWindow::UpdateHint(ChildPeer& peer) {
     TOOLINFOA tool{};
     // The older record size, which every version of the common controls accepts.
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // The tooltip is fed by relaying mouse messages from the message loop rather than by
+    // subclassing the control: a subclassed list box slows down about seventy-fold under Wine,
+    // where every message to it then looks up the subclass chain in the window's properties.
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = Hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(w);
     SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -130,6 +133,10 @@ void FormWindow::UpdateHint(ChildPeer& peer) {
     tool.lpszText = const_cast<char*>(hint.c_str());
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void FormWindow::RelayToTooltip(MSG& msg) {
+  if (tooltip_) SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void FormWindow::ApplyHintSettings(bool appShowsHints, int pauseMs) {

@@ -42,6 +42,8 @@ class FormWindow : public WindowBase, public ControlPeer {
   void Unregister(ChildPeer& peer);
   // Gives the control's windows their hint tip (or takes it away).
   void UpdateHint(ChildPeer& peer);
+  // Passes a mouse message over one of the form's controls to its hint window.
+  void RelayToTooltip(MSG& msg);
   // Hints are shown only when both the application and the form allow them.
   void ApplyHintSettings(bool appShowsHints, int pauseMs);
   // Enter pressed: clicks the focused push button, else the default button; true when one was.
@@ -53,6 +55,7 @@ class FormWindow : public WindowBase, public ControlPeer {
  private:
   void CreateChildren(Control& parent, HWND container);
   void CreateTooltip();
+
   void TakeBoundsFromWindow();
   void OnActivate(bool active);
 

@@ -56,6 +56,10 @@ bool Win32Ui::HandleDialogKey(const MSG& msg) {
 
 void Win32Ui::Dispatch(MSG& msg) {
   if (HandleDialogKey(msg)) return;
+  if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
+    auto child = children_.find(msg.hwnd);
+    if (child != children_.end()) child->second->Owner().RelayToTooltip(msg);
+  }
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }
