@@ -1,8 +1,7 @@
-// Sound files the tests and benchmarks make themselves: PCM WAV tones of a given length.
+// Sound files the project makes itself (tests, benchmarks, the demo): 16-bit mono PCM WAV.
 #include "wav.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace tavel::e2e {
 
@@ -14,27 +13,31 @@ void Put(std::string& out, std::uint32_t value, int bytes) {
 
 }  // namespace
 
-std::string WavBytes(int ms, int hertz) {
-  const std::uint32_t rate = 22050;
-  const std::uint32_t samples = rate * static_cast<std::uint32_t>(ms) / 1000;
-  const std::uint32_t dataBytes = samples * 2;
+std::string WavFromSamples(const std::vector<std::int16_t>& samples) {
+  const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
   std::string out = "RIFF";
   Put(out, 36 + dataBytes, 4);
   out += "WAVEfmt ";
   Put(out, 16, 4);
   Put(out, 1, 2);  // PCM
   Put(out, 1, 2);  // mono
-  Put(out, rate, 4);
-  Put(out, rate * 2, 4);
+  Put(out, kWavRate, 4);
+  Put(out, kWavRate * 2, 4);
   Put(out, 2, 2);
   Put(out, 16, 2);
   out += "data";
   Put(out, dataBytes, 4);
-  for (std::uint32_t i = 0; i < samples; ++i) {
-    double v = std::sin(2 * 3.14159265358979 * hertz * i / rate) * 8000;
-    Put(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(v)), 2);
-  }
+  for (std::int16_t s : samples) Put(out, static_cast<std::uint16_t>(s), 2);
   return out;
+}
+
+std::string WavBytes(int ms, int hertz) {
+  std::vector<std::int16_t> samples(kWavRate * static_cast<std::uint32_t>(ms) / 1000);
+  for (size_t i = 0; i < samples.size(); ++i) {
+    samples[i] =
+        static_cast<std::int16_t>(std::sin(2 * 3.14159265358979 * hertz * i / kWavRate) * 8000);
+  }
+  return WavFromSamples(samples);
 }
 
 }  // namespace tavel::e2e

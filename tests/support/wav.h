@@ -1,11 +1,18 @@
-// Sound files the tests and benchmarks make themselves: PCM WAV tones of a given length.
+// Sound files the project makes itself (tests, benchmarks, the demo): 16-bit mono PCM WAV.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tavel::e2e {
 
-// 16-bit mono PCM at 22050 Hz: a sine tone of `hertz` lasting `ms` milliseconds.
+constexpr std::uint32_t kWavRate = 22050;
+
+// A WAV file holding the given samples at kWavRate.
+std::string WavFromSamples(const std::vector<std::int16_t>& samples);
+
+// A sine tone of `hertz` lasting `ms` milliseconds.
 std::string WavBytes(int ms, int hertz = 440);
 
 }  // namespace tavel::e2e
