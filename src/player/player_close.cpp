@@ -44,7 +44,8 @@ void TTAVEL32KOLAP::RunCloseSequence() {
     State.ExtensionList.reset();
     return;
   }
-  // A close that arrived while a command was on its way to MCI closes the device once more after it.
+  // A close that arrived while a command was on its way to MCI closes the device once more after
+  // it.
   if (State.MciBusy) {
     for (int pass = 0; pass < 3 && State.MciBusy; ++pass) App().ProcessMessages();
     State.LastMciResult = SendMciDirect("Close Kolap wait");
@@ -78,9 +79,9 @@ SettingsSnapshot TTAVEL32KOLAP::CurrentSettings() {
   snapshot.WindowPosition = {Left(), Top()};
   snapshot.WindowNumber = State.WindowNumber;
   PlayerSettings& s = snapshot.Settings;
-  // With nothing picked in the selector the memory on show is saved, so that the next start does
-  // not look for a memory that does not exist.
-  s.MemoryIndex = ComboBox1.ItemIndex() >= 0 ? ComboBox1.ItemIndex() : State.CurrentMemory;
+  // With nothing picked in the selector (the memory asked for at start-up did not exist) the first
+  // memory is saved, so that the next start does not report the same failure again.
+  s.MemoryIndex = ComboBox1.ItemIndex() >= 0 ? ComboBox1.ItemIndex() : 0;
   s.NameDisplay = SSN.Checked();
   s.PlayModeIndex = RadioGroup1.ItemIndex();
   s.Endless = CheckBox1.Checked();

@@ -56,6 +56,9 @@ TEST(Entry, InstalledVersionOpensThePlayer) {
   HWND player = p.WaitForWindow(kPlayerClass);
   ASSERT_NE(player, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return IsShown(player); }, kWindowTimeoutMs));
+  // The start-up runs half a second after the window opens and ends with the numbered title; a
+  // close before that would be the forced exit of an unfinished start-up, with its message box.
+  EXPECT_TRUE(WaitUntil([&] { return Caption(player) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
   EXPECT_TRUE(p.Windows(kSetupClass).empty());
   SaveScreenshot(player, "player");
 

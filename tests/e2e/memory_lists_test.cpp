@@ -128,8 +128,10 @@ TEST_F(MemoryLists, NameDisplayAndUpperCaseChangeTheLists) {
   EXPECT_EQ(ListItems(names), (std::vector<std::string>{"song.mid", "ソ.wav"}));
   EXPECT_TRUE(IsWindowVisible(names));
   ChooseMenuItem(player, "OOMOJI");
-  ASSERT_TRUE(WaitUntil([&] { return ListItems(names).at(0) == "SONG.MID"; }, kWindowTimeoutMs));
-  EXPECT_EQ(ListItems(paths).at(0), "C:\\MUSIC\\SONG.MID");
+  // The names change first, the paths right after.
+  ASSERT_TRUE(
+      WaitUntil([&] { return ListItems(paths).at(0) == "C:\\MUSIC\\SONG.MID"; }, kWindowTimeoutMs));
+  EXPECT_EQ(ListItems(names).at(0), "SONG.MID");
   EXPECT_EQ(ListItems(names).at(1), "ソ.WAV");
   ChooseMenuItem(player, "SSN");
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(paths) && !IsWindowVisible(names); },

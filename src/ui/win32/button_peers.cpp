@@ -110,15 +110,7 @@ class EditPeer : public ChildPeer {
     static_cast<Edit&>(control_).TextFromWindow(WindowTextOf(hwnd_));
     takingText_ = false;
   }
-  HBRUSH OnCtlColor(HDC dc) override {
-    if (control_.GetColor() == kDefaultColor && control_.GetFont().color == kDefaultColor) {
-      return nullptr;
-    }
-    COLORREF background = ResolveColor(control_.GetColor(), COLOR_WINDOW);
-    SetTextColor(dc, TextColor(control_, COLOR_WINDOWTEXT));
-    SetBkColor(dc, background);
-    return Ui().Gdi().BrushFor(background);
-  }
+  HBRUSH OnCtlColor(HDC dc) override { return FieldColors(dc); }
 
  protected:
   // Text set by the program raises no change event; text typed by the user is not written back

@@ -49,6 +49,16 @@ void ChildPeer::ApplyFont() {
   for (HWND w : Windows()) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+HBRUSH ChildPeer::FieldColors(HDC dc) {
+  if (control_.GetColor() == kDefaultColor && control_.GetFont().color == kDefaultColor) {
+    return nullptr;
+  }
+  COLORREF background = ResolveColor(control_.GetColor(), COLOR_WINDOW);
+  SetTextColor(dc, TextColor(control_, COLOR_WINDOWTEXT));
+  SetBkColor(dc, background);
+  return Ui().Gdi().BrushFor(background);
+}
+
 HBRUSH ChildPeer::InheritedColors(HDC dc) {
   COLORREF background = InheritedBackground(control_);
   SetTextColor(dc, TextColor(control_, COLOR_WINDOWTEXT));

@@ -53,6 +53,9 @@ class ChildPeer : public ControlPeer {
   void ApplyFont();
   // Label-like colours: the container's background and the font's colour.
   HBRUSH InheritedColors(HDC dc);
+  // Input-field colours (edit, list): the control's own colour on the system window colour; null
+  // when the control keeps the system's colours.
+  HBRUSH FieldColors(HDC dc);
   Win32Ui& Ui() const;
 
   FormWindow& form_;

@@ -39,15 +39,7 @@ class ItemListPeer : public ChildPeer {
   ItemListPeer(FormWindow& form, Control& control, const ListMessages& messages)
       : ChildPeer(form, control), m_(messages) {}
 
-  HBRUSH OnCtlColor(HDC dc) override {
-    if (control_.GetColor() == kDefaultColor && control_.GetFont().color == kDefaultColor) {
-      return nullptr;
-    }
-    COLORREF background = ResolveColor(control_.GetColor(), COLOR_WINDOW);
-    SetTextColor(dc, TextColor(control_, COLOR_WINDOWTEXT));
-    SetBkColor(dc, background);
-    return Ui().Gdi().BrushFor(background);
-  }
+  HBRUSH OnCtlColor(HDC dc) override { return FieldColors(dc); }
 
  protected:
   ItemList& List() const { return static_cast<ItemList&>(control_); }

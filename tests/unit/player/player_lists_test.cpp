@@ -53,6 +53,8 @@ TEST_F(PlayerLists, AMemoryNumberThatNamesNoMemoryIsReportedAndStartupGoesOn) {
   EXPECT_EQ(messages, std::vector<std::string>{"メモリーデータのロード処理に失敗しました・・・"});
   EXPECT_EQ(p.ComboBox1.ItemIndex(), -1);
   EXPECT_EQ(p.State.InitState, 0);
+  p.Close();
+  EXPECT_EQ(Setting("MEMORY"), "-1,-1,-1,-1,0,-1,1");  // the next start shows M0 again
 }
 
 TEST_F(PlayerLists, TheFirstFocusCountsEveryMemoryAndCreatesMissingFilesOnce) {
