@@ -14,4 +14,10 @@ constexpr Color kInformationIconKey = Rgb(255, 0, 0);
 // A blue disc with a white rim and a white letter "i", on pure red corners.
 Bitmap InformationIcon();
 
+// The corners of the question icon, drawn in the box's own colour.
+constexpr Color kQuestionIconKey = Rgb(0, 0, 0);
+
+// A red disc with a white rim and a white question mark, on black corners.
+Bitmap QuestionIcon();
+
 }  // namespace tavel
