@@ -19,6 +19,7 @@
 #include "platform/win32/win32_mci.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_tray.h"
 #include "player/list_file.h"
 #include "player/player_window.h"
 #include "ui/application.h"
@@ -79,7 +80,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   tavel::Win32Clock clock;
   tavel::Win32FileSystem files;
   tavel::Win32Mci mci;
-  tavel::Services services{registry, desktop, process, clock, files, mci};
+  tavel::Win32Tray tray;
+  tavel::Services services{registry, desktop, process, clock, files, mci, tray};
 
   std::vector<std::string> entries = RealisticEntries();
   std::string folder = tavel::ExecutableFolder(process.OwnPath());

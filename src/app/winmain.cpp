@@ -13,6 +13,7 @@
 #include "platform/win32/win32_mci.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_tray.h"
 #include "ui/application.h"
 #include "ui/win32/win32_ui.h"
 
@@ -30,7 +31,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   tavel::Win32Clock clock;
   tavel::Win32FileSystem files;
   tavel::Win32Mci mci;
-  tavel::Services services{registry, desktop, process, clock, files, mci};
+  tavel::Win32Tray tray;
+  tavel::Services services{registry, desktop, process, clock, files, mci, tray};
   tavel::MainWindows windows(app, services);
   return tavel::RunEntry(app, registry, desktop, process, windows);
 }

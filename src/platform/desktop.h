@@ -26,6 +26,8 @@ class Desktop {
   // The title, read into a buffer of `maxChars` characters; nothing when it cannot be read.
   virtual std::optional<std::string> WindowText(WindowHandle w, int maxChars) = 0;
   virtual Color SystemColor(SysColor which) = 0;
+  // The mouse cursor in screen coordinates.
+  virtual Point CursorPos() = 0;
 };
 
 }  // namespace tavel

@@ -9,6 +9,7 @@ class FileSystem;
 class Mci;
 class Process;
 class Registry;
+class Tray;
 
 struct Services {
   Registry& registry;
@@ -17,6 +18,7 @@ struct Services {
   Clock& clock;
   FileSystem& files;
   Mci& mci;
+  Tray& tray;
 };
 
 }  // namespace tavel

@@ -121,6 +121,7 @@ void TTAVEL32KOLAP::BuildCommandPanel() {
 void TTAVEL32KOLAP::WireHandlers() {
   WireListHandlers();
   WirePlayback();
+  WireTray();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };
   OnResize = [this] { FormResize(); };

@@ -11,6 +11,7 @@
 #include "dialogs/stack_box.h"
 #include "dialogs/work_area.h"
 #include "platform/services.h"
+#include "platform/tray.h"
 #include "player/player_state.h"
 #include "player/settings.h"
 #include "ui/controls.h"
@@ -153,19 +154,25 @@ class TTAVEL32KOLAP : public Form {
   void MHELP0Click();
   void StatusBar2Click();
 
-  // Operations that later parts of the player fill in; until then they do what is safe.
-  void AddTrayIcon();
-  void RemoveTrayIcon();
-
   // Lets a test make an allocation fail (by throwing std::bad_alloc): start-up stages 1 to 8,
   // the close's work buffers 11 to 13.
   std::function<void(int stage)> BeforeAllocation;
   // The memory counts have been refreshed, at the selector's first focus of the run.
   bool MemoryCountsRefreshed = false;
 
-  // Tray fields of the window.
-  bool TrayActive = false;
-  std::string TrayTip;
+  // The task tray: the icon (its tip follows the title), its callback message with the mouse
+  // message, the two pop-up menus' opening handlers, entering and leaving the tray.
+  void AddTrayIcon();  // adds the icon, or updates it when shown; throws TrayError when refused
+  void RemoveTrayIcon();
+  void TrayIconMessage(std::intptr_t mouseMessage);
+  void PopupMenuTLPopup();
+  void PopupMenuTRPopup();
+  void ButtonTRAYClick();
+  void TRIconOffClick();
+  bool TrayActive = false;       // the icon is shown
+  std::string TrayTip;           // the tip, cut to what the icon holds
+  TrayIconData TrayData;         // the record given to the shell
+  bool TrayMessageBusy = false;  // the icon's callback runs
 
   // The player window's own work area, kept apart from the one all dialogs share.
   WorkArea PlayerWorkArea;
@@ -197,6 +204,8 @@ class TTAVEL32KOLAP : public Form {
 
  private:
   void WirePlayback();
+  void WireTray();
+  void ShowTrayPlayItems(MenuItem& play, MenuItem& interrupt, const std::string& playCaption);
   void ArmMonitor();
   void ApplyPendingStop();
   void SkipToAdvance();

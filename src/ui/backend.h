@@ -2,6 +2,7 @@
 // stand-in.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "ui/geometry.h"
@@ -49,6 +50,10 @@ class UiBackend {
   virtual void SetHintPause(int ms) = 0;
   // Hides the window that represents the application on the taskbar.
   virtual void HideTaskbarButton() = 0;
+  // Shows it again.
+  virtual void ShowTaskbarButton() {}
+  // The icon handle of the form's window (0 without windows).
+  virtual std::uintptr_t FormIcon(Form&) { return 0; }
   // Raises the form above the other windows (nothing to do without windows).
   virtual void BringToFront(Form&) {}
 };

@@ -68,6 +68,9 @@ class Form : public Control {
   std::function<void()> OnClose;
   std::function<void()> OnPaint;
   std::function<void()> OnResize;
+  // A message of the program's own (user message numbers and above) sent to the window; returns
+  // whether the form handled it.
+  std::function<bool(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)> OnMessage;
 
  protected:
   void SizeChanged() override;

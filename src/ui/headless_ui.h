@@ -64,6 +64,7 @@ class HeadlessUi : public UiBackend {
   void SetAppTitle(const std::string& title) override { appTitle_ = title; }
   void SetHintPause(int) override {}
   void HideTaskbarButton() override { taskbarHidden_ = true; }
+  void ShowTaskbarButton() override { taskbarHidden_ = false; }
 
  private:
   struct Pending {

@@ -58,4 +58,10 @@ Color Win32Desktop::SystemColor(SysColor which) {
   }
 }
 
+Point Win32Desktop::CursorPos() {
+  POINT p{};
+  if (!GetCursorPos(&p)) return {0, 0};
+  return {p.x, p.y};
+}
+
 }  // namespace tavel

@@ -13,6 +13,7 @@ class Win32Desktop : public Desktop {
   std::optional<Rect> WindowRect(WindowHandle w) override;
   std::optional<std::string> WindowText(WindowHandle w, int maxChars) override;
   Color SystemColor(SysColor which) override;
+  Point CursorPos() override;
 };
 
 }  // namespace tavel

@@ -213,6 +213,10 @@ void FormWindow::OnActivate(bool active) {
 
 LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (!live_) return Default(msg, wp, lp);
+  if (msg >= WM_USER && form_.OnMessage &&
+      form_.OnMessage(msg, static_cast<std::uintptr_t>(wp), static_cast<std::intptr_t>(lp))) {
+    return 0;
+  }
   LRESULT routed = 0;
   if (ui_.RouteToChild(msg, wp, lp, routed)) return routed;
   switch (msg) {

@@ -41,6 +41,7 @@ class Win32Ui : public UiBackend {
   void SetAppTitle(const std::string& title) override { appTitle_ = title; }
   void SetHintPause(int ms) override;
   void HideTaskbarButton() override;
+  std::uintptr_t FormIcon(Form&) override { return reinterpret_cast<std::uintptr_t>(icon_); }
   void BringToFront(Form& form) override;
 
   // For the windows of this binding.

@@ -22,6 +22,7 @@ class FakeDesktop : public Desktop {
   std::map<SysColor, Color> colors{{SysColor::WindowText, 0},
                                    {SysColor::Window, Rgb(255, 255, 255)},
                                    {SysColor::BtnFace, Rgb(192, 192, 192)}};
+  Point cursor{0, 0};
 
   // Adds a top-level window; later windows lie above earlier ones. Returns its handle.
   WindowHandle AddWindow(Window w, WindowHandle handle = 0);
@@ -35,6 +36,7 @@ class FakeDesktop : public Desktop {
   std::optional<Rect> WindowRect(WindowHandle w) override;
   std::optional<std::string> WindowText(WindowHandle w, int maxChars) override;
   Color SystemColor(SysColor which) override { return colors[which]; }
+  Point CursorPos() override { return cursor; }
 
   int rectQueries = 0;
 

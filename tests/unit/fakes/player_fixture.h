@@ -14,6 +14,7 @@
 #include "fakes/fake_mci.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_registry.h"
+#include "fakes/fake_tray.h"
 #include "platform/services.h"
 #include "player/player_window.h"
 #include "ui/application.h"
@@ -64,7 +65,8 @@ class PlayerFixture : public ::testing::Test {
   FakeClock clock;
   FakeFileSystem files;
   FakeMci mci{ui};
-  Services services{registry, desktop, process, clock, files, mci};
+  FakeTray tray;
+  Services services{registry, desktop, process, clock, files, mci, tray};
   std::unique_ptr<TTAVEL32KOLAP> player;
   std::vector<std::string> messages;
 };

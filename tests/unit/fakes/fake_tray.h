@@ -1,0 +1,37 @@
+// A task tray that records each request and accepts or refuses as the test says.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/tray.h"
+
+namespace tavel::testing {
+
+class FakeTray : public Tray {
+ public:
+  struct Call {
+    std::string request;  // "add", "modify" or "delete"
+    TrayIconData data;
+  };
+
+  bool Add(const TrayIconData& data) override { return Record("add", data); }
+  bool Modify(const TrayIconData& data) override { return Record("modify", data); }
+  bool Delete(const TrayIconData& data) override { return Record("delete", data); }
+
+  bool accepts = true;
+  std::vector<Call> calls;
+  // Whether an icon is on show, as the shell would see it.
+  bool shown = false;
+
+ private:
+  bool Record(const std::string& request, const TrayIconData& data) {
+    calls.push_back({request, data});
+    if (!accepts) return false;
+    if (request == "add") shown = true;
+    if (request == "delete") shown = false;
+    return true;
+  }
+};
+
+}  // namespace tavel::testing
