@@ -8,6 +8,7 @@ namespace tavel {
 TTAVEL32KOLAP::TTAVEL32KOLAP(Application& app, Services& services, const EntryState& entry)
     : Form(app, kPlayerClass, "TAVEL32KOLAP"),
       StackBoxDlg1(app, services.desktop, DialogWorkArea),
+      YesNoBoxDlg1(app, services.desktop, DialogWorkArea),
       services_(services) {
   State.OtherPlayerWindow = entry.OtherPlayerWindow;
   BuildLayout();
@@ -121,6 +122,7 @@ void TTAVEL32KOLAP::BuildCommandPanel() {
 void TTAVEL32KOLAP::WireHandlers() {
   WireListHandlers();
   WirePlayback();
+  WireHelpMenu();
   WireTray();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };

@@ -9,6 +9,7 @@
 
 #include "app/entry.h"
 #include "dialogs/stack_box.h"
+#include "dialogs/yes_no_box.h"
 #include "dialogs/work_area.h"
 #include "platform/services.h"
 #include "platform/tray.h"
@@ -113,6 +114,13 @@ class TTAVEL32KOLAP : public Form {
   Timer Timer4{*this, "Timer4", 100};
 
   TStackBoxDlg StackBoxDlg1;
+  TYesNoBoxDlg YesNoBoxDlg1;
+
+  // The help menu's own commands: the help text, deleting the version number, the emergency exit.
+  void HELP1Click();
+  void help4Click();
+  void MHELP3Click();
+  void WireHelpMenu();
 
   // Start-up and window handling.
   void FormCreate();

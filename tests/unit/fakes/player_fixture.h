@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/message_box_form.h"
+#include "dialogs/yes_no_box.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_file_system.h"
@@ -31,6 +32,13 @@ class PlayerFixture : public ::testing::Test {
       if (auto* box = dynamic_cast<MessageBoxForm*>(&form)) {
         messages.push_back(box->Msg.Caption());
         box->Button1.Click();
+      }
+      // Questions are answered with `yesNoAnswer`: 6 "はい", 7 "いいえ", 2 the title bar's close.
+      if (auto* question = dynamic_cast<TYesNoBox*>(&form)) {
+        questions.push_back(question->Msg.Caption());
+        if (yesNoAnswer == kResultYes) question->Button1.Click();
+        if (yesNoAnswer == kResultNo) question->Button2.Click();
+        if (!form.IsClosed()) form.Close();
       }
     };
   }
@@ -69,6 +77,8 @@ class PlayerFixture : public ::testing::Test {
   Services services{registry, desktop, process, clock, files, mci, tray};
   std::unique_ptr<TTAVEL32KOLAP> player;
   std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  int yesNoAnswer = kResultNo;
 };
 
 }  // namespace tavel::testing

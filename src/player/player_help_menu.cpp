@@ -1,0 +1,83 @@
+// The help menu's own commands: opening the help text, deleting the stored version number and
+// the emergency exit.
+#include <exception>
+#include <memory>
+
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "player/list_file.h"
+#include "player/player_window.h"
+#include "text/path.h"
+#include "ui/application.h"
+
+namespace tavel {
+
+namespace {
+
+constexpr const char* kVersionQuestion =
+    "ﾊﾞｰｼﾞｮﾝ番号削除：\n"
+    "ｲﾝｽﾂｰﾙｿﾌﾄを再起動させたい時に使います。\n"
+    "なお、ﾊﾞｰｼﾞｮﾝが違う時は、ｲﾝｽﾂｰﾙｿﾌﾄが自動起動するので、\n"
+    "ﾊﾞｰｼﾞｮﾝ番号を削除する必要無しです。\n"
+    "ﾊﾞｰｼﾞｮﾝ番号を削除してもよろしいですか？？？";
+
+constexpr const char* kEmergencyQuestion =
+    "緊急脱出装置：\n"
+    "何等かの理由により、当ソフトが終了出来なくなった場合に使います。\n"
+    "なお、緊急脱出すると、すべてのデータが保存されません。\n"
+    "また、当ソフトが一般保護ｴﾗｰを起こす事もあり得ます。\n"
+    "一部のメモリーを解放出来ない事もあり得ます。\n"
+    "緊急終了してもよろしいですか？？？";
+
+// The command line that opens the help text installed beside the executable.
+std::string HelpCommandLine(const std::string& ownPath) {
+  // The folder without its trailing backslash (a drive root and a folder ending in a character
+  // such as ソ, whose second byte is 0x5C, keep theirs), then with exactly one again.
+  std::string folder = WithoutBackslash(ExecutableFolder(ownPath));
+  return "notepad.exe " + WithBackslash(folder) + "TaVEL32.TXT";
+}
+
+}  // namespace
+
+void TTAVEL32KOLAP::WireHelpMenu() {
+  HELP1.OnClick = [this] { HELP1Click(); };
+  help4.OnClick = [this] { help4Click(); };
+  MHELP3.OnClick = [this] { MHELP3Click(); };
+}
+
+// Whether the editor started is not checked: the user sees it or not.
+void TTAVEL32KOLAP::HELP1Click() {
+  try {
+    services_.process.Execute(HelpCommandLine(services_.process.OwnPath()));
+  } catch (const std::exception&) {
+    StackBoxDlg1.ShowMsg("使い方：メモリーが確保できません");
+  }
+}
+
+// Without a version number the next start runs setup again; this player runs on unchanged.
+void TTAVEL32KOLAP::help4Click() {
+  if (YesNoBoxDlg1.Execute(kVersionQuestion) != kResultYes) {
+    StackBoxDlg1.ShowTimedMsg("ﾊﾞｰｼﾞｮﾝ番号削除を中止しました・・・");
+    return;
+  }
+  BusyCursor busy(App());
+  std::unique_ptr<RegistryKey> key =
+      services_.registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  if (key) key->WriteString("Version", "");
+}
+
+// The way out when a close is refused for good: playing stops whatever the answer, and a yes
+// closes the window without saving anything.
+void TTAVEL32KOLAP::MHELP3Click() {
+  State.AbortRequest = 1;
+  App().ProcessMessages();
+  if (YesNoBoxDlg1.Execute(kEmergencyQuestion) != kResultYes) {
+    StackBoxDlg1.ShowTimedMsg("緊急脱出を中止しました・・・");
+    return;
+  }
+  State.StartGuard = 0;
+  State.EmergencyExit = 1;
+  Close();
+}
+
+}  // namespace tavel
