@@ -2,8 +2,9 @@
 // version.
 #include "platform/win32/win32_tray.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// The shell's declarations need the types of windows.h first.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>
