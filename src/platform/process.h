@@ -12,7 +12,7 @@ class Process {
   virtual std::string OwnPath() = 0;
   // The first command-line argument, empty when there is none.
   virtual std::string FirstArgument() = 0;
-  // Starts a program by its command line (shown normally); true when it started.
+  // Starts a program by its command line, its window shown (SW_SHOW); true when it started.
   virtual bool Execute(const std::string& commandLine) = 0;
 };
 

@@ -26,7 +26,7 @@ std::string Win32Process::FirstArgument() {
 
 bool Win32Process::Execute(const std::string& commandLine) {
   // WinExec reports failures as values up to 31.
-  return WinExec(commandLine.c_str(), SW_SHOWNORMAL) > 31;
+  return WinExec(commandLine.c_str(), SW_SHOW) > 31;
 }
 
 }  // namespace tavel
