@@ -62,6 +62,7 @@ TYesNoBox::TYesNoBox(Application& app, Desktop& desktop)
   SetUpButton(Button1, "はい", kResultYes);
   Button1.SetDefault(true);
   SetUpButton(Button2, "いいえ", kResultNo);
+  Button2.SetCancel(true);  // Escape answers no
 
   OnPaint = [this] { FormPaint(); };
 }

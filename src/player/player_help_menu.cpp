@@ -2,6 +2,7 @@
 // the emergency exit.
 #include <exception>
 #include <memory>
+#include <stdexcept>
 
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -29,14 +30,6 @@ constexpr const char* kEmergencyQuestion =
     "一部のメモリーを解放出来ない事もあり得ます。\n"
     "緊急終了してもよろしいですか？？？";
 
-// The command line that opens the help text installed beside the executable.
-std::string HelpCommandLine(const std::string& ownPath) {
-  // The folder without its trailing backslash (a drive root and a folder ending in a character
-  // such as ソ, whose second byte is 0x5C, keep theirs), then with exactly one again.
-  std::string folder = WithoutBackslash(ExecutableFolder(ownPath));
-  return "notepad.exe " + WithBackslash(folder) + "TaVEL32.TXT";
-}
-
 }  // namespace
 
 void TTAVEL32KOLAP::WireHelpMenu() {
@@ -45,10 +38,16 @@ void TTAVEL32KOLAP::WireHelpMenu() {
   MHELP3.OnClick = [this] { MHELP3Click(); };
 }
 
-// Whether the editor started is not checked: the user sees it or not.
+// Whether the editor started is not checked: the user sees it or not. The folder of the help text
+// becomes the current folder first; when it cannot, the error goes to the standard error display
+// and nothing is started.
 void TTAVEL32KOLAP::HELP1Click() {
+  std::string folder = WithoutBackslash(ExecutableFolder(services_.process.OwnPath()));
+  if (int error = services_.process.SetCurrentFolder(folder)) {
+    throw std::runtime_error("I/O error " + std::to_string(error));
+  }
   try {
-    services_.process.Execute(HelpCommandLine(services_.process.OwnPath()));
+    services_.process.Execute("notepad.exe " + WithBackslash(folder) + "TaVEL32.TXT");
   } catch (const std::exception&) {
     StackBoxDlg1.ShowMsg("使い方：メモリーが確保できません");
   }

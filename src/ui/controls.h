@@ -35,6 +35,9 @@ class Button : public Control {
   // The default button answers Enter; a non-zero modal result closes a modal form with it.
   bool Default() const { return default_; }
   void SetDefault(bool on) { default_ = on; }
+  // The cancel button answers Escape.
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool on) { cancel_ = on; }
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int r) { modalResult_ = r; }
   // A press by the user (or a test): runs OnClick, then applies the modal result.
@@ -42,6 +45,7 @@ class Button : public Control {
 
  private:
   bool default_ = false;
+  bool cancel_ = false;
   int modalResult_ = 0;
 };
 

@@ -24,6 +24,10 @@ std::string Win32Process::FirstArgument() {
   return CommandLineArgument(GetCommandLineA(), 1);
 }
 
+int Win32Process::SetCurrentFolder(const std::string& folder) {
+  return SetCurrentDirectoryA(folder.c_str()) ? 0 : static_cast<int>(GetLastError());
+}
+
 bool Win32Process::Execute(const std::string& commandLine) {
   // WinExec reports failures as values up to 31.
   return WinExec(commandLine.c_str(), SW_SHOW) > 31;

@@ -9,6 +9,7 @@ class Win32Process : public Process {
  public:
   std::string OwnPath() override;
   std::string FirstArgument() override;
+  int SetCurrentFolder(const std::string& folder) override;
   bool Execute(const std::string& commandLine) override;
 };
 

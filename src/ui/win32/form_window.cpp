@@ -159,6 +159,17 @@ bool FormWindow::PressDefault(HWND focus) {
   return true;
 }
 
+bool FormWindow::PressCancel() {
+  for (auto& peer : peers_) {
+    auto* button = dynamic_cast<Button*>(&peer->Target());
+    if (button && button->Cancel() && button->Showing() && button->Enabled()) {
+      button->Click();
+      return true;
+    }
+  }
+  return false;
+}
+
 void FormWindow::Sync(Control&, Change change, int) {
   if (!live_) return;
   HWND hwnd = Hwnd();

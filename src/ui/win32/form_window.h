@@ -48,6 +48,8 @@ class FormWindow : public WindowBase, public ControlPeer {
   void ApplyHintSettings(bool appShowsHints, int pauseMs);
   // Enter pressed: clicks the focused push button, else the default button; true when one was.
   bool PressDefault(HWND focus);
+  // Escape: clicks the form's cancel button; false when it has none (Escape then does nothing).
+  bool PressCancel();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

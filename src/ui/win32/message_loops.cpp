@@ -37,13 +37,15 @@ bool IsDroppedCombo(HWND hwnd) {
 }  // namespace
 
 bool Win32Ui::HandleDialogKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_TAB)) {
+  if (msg.message != WM_KEYDOWN ||
+      (msg.wParam != VK_RETURN && msg.wParam != VK_TAB && msg.wParam != VK_ESCAPE)) {
     return false;
   }
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   FormWindow* form = root ? WindowOf(root) : nullptr;
   if (!form) return false;
   HWND focus = GetFocus();
+  if (msg.wParam == VK_ESCAPE) return !(focus && IsDroppedCombo(focus)) && form->PressCancel();
   if (msg.wParam == VK_TAB) {
     bool back = GetKeyState(VK_SHIFT) < 0;
     HWND next = GetNextDlgTabItem(root, IsChild(root, focus) ? focus : nullptr, back);

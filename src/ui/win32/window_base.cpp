@@ -41,6 +41,19 @@ LRESULT WindowBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Default(msg, wp, lp);
 }
 
+namespace {
+
+// The application's standard error display: an error that no handler caught is shown in a plain
+// system box titled like the window in front, and the program goes on.
+void ShowStandardError(const char* text) {
+  HWND front = GetActiveWindow();
+  char title[256] = {};
+  if (front) GetWindowTextA(GetAncestor(front, GA_ROOTOWNER), title, sizeof title);
+  MessageBoxA(front, text, title, MB_OK | MB_ICONSTOP);
+}
+
+}  // namespace
+
 LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   WindowBase* self = nullptr;
   if (msg == WM_NCCREATE) {
@@ -58,7 +71,7 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   try {
     result = self->HandleMessage(msg, wp, lp);
   } catch (const std::exception& e) {
-    OutputDebugStringA(e.what());
+    ShowStandardError(e.what());
     result = DefWindowProcA(hwnd, msg, wp, lp);
   } catch (...) {
     result = DefWindowProcA(hwnd, msg, wp, lp);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_process.h"
 #include "fakes/fake_registry.h"
 #include "platform/process.h"
 #include "ui/application.h"
@@ -116,14 +117,6 @@ TEST(EntryDecision, UninstallIsRefusedWhileAPlayerOrInstallerRuns) {
 }
 
 // The whole sequence with fakes: title first, the key created, the other player remembered.
-struct FakeProcess : Process {
-  std::string path = "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE";
-  std::string arg;
-  std::string OwnPath() override { return path; }
-  std::string FirstArgument() override { return arg; }
-  bool Execute(const std::string&) override { return false; }
-};
-
 struct RecordingWindows : MainWindowFactory {
   Application& app;
   std::vector<std::string> made;
@@ -145,7 +138,7 @@ TEST(EntrySequence, SetsTheTitleCreatesTheKeyAndRemembersAnotherPlayer) {
   Application app(ui);
   testing::FakeRegistry reg;
   testing::FakeDesktop desk;
-  FakeProcess proc;
+  testing::FakeProcess proc;
   RecordingWindows windows(app);
   reg.Set(kSettingsKeyPath, "Version", "11");
   WindowHandle other = desk.AddWindow({kPlayerClass, "1楽蔵32 TAVEL", {0, 0, 447, 270}});

@@ -14,9 +14,15 @@ class FakeProcess : public Process {
   std::string argument;
   std::vector<std::string> started;
   bool startSucceeds = true;
+  std::string currentFolder;
+  int folderError = 0;  // what making a folder current fails with; 0 lets it succeed
 
   std::string OwnPath() override { return path; }
   std::string FirstArgument() override { return argument; }
+  int SetCurrentFolder(const std::string& folder) override {
+    if (folderError == 0) currentFolder = folder;
+    return folderError;
+  }
   bool Execute(const std::string& commandLine) override {
     started.push_back(commandLine);
     return startSucceeds;

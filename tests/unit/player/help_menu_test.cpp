@@ -30,10 +30,22 @@ TEST_F(HelpMenu, TheHelpTextOpensFromTheExecutablesFolder) {
     p.HELP1.Click();
     EXPECT_EQ(process.started, std::vector<std::string>{command}) << path;
   }
+  // The folder is current while the editor starts, without its backslash unless it is a root.
+  EXPECT_EQ(process.currentFolder, "D:\\音楽ソ");
+  process.path = "C:\\TaVEL32.EXE";
+  p.HELP1.Click();
+  EXPECT_EQ(process.currentFolder, "C:\\");
   // A start that fails is not reported.
   process.startSucceeds = false;
   p.HELP1.Click();
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(HelpMenu, AFolderThatCannotBeMadeCurrentStartsNothing) {
+  TTAVEL32KOLAP& p = Start();
+  process.folderError = 3;
+  EXPECT_THROW(p.HELP1.Click(), std::runtime_error);  // for the standard error display
+  EXPECT_TRUE(process.started.empty());
 }
 
 TEST_F(HelpMenu, DeletingTheVersionNumberAsksFirst) {
