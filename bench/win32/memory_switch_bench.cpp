@@ -12,14 +12,7 @@
 #include <vector>
 
 #include "app/entry.h"
-#include "platform/services.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_mci.h"
-#include "platform/win32/win32_process.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_tray.h"
+#include "platform/win32/win32_services.h"
 #include "player/list_file.h"
 #include "player/player_window.h"
 #include "ui/application.h"
@@ -74,14 +67,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   InitCommonControlsEx(&controls);
   tavel::Win32Ui ui(instance);
   tavel::Application app(ui);
-  tavel::Win32Registry registry;
-  tavel::Win32Desktop desktop;
-  tavel::Win32Process process;
-  tavel::Win32Clock clock;
-  tavel::Win32FileSystem files;
-  tavel::Win32Mci mci;
-  tavel::Win32Tray tray;
-  tavel::Services services{registry, desktop, process, clock, files, mci, tray};
+  tavel::Win32Services platform;
+  tavel::Services& services = platform.services;
+  tavel::Win32Registry& registry = platform.registry;
+  tavel::Win32Process& process = platform.process;
+  tavel::Win32FileSystem& files = platform.files;
 
   std::vector<std::string> entries = RealisticEntries();
   std::string folder = tavel::ExecutableFolder(process.OwnPath());

@@ -6,14 +6,7 @@
 
 #include "app/entry.h"
 #include "app/main_windows.h"
-#include "platform/services.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_mci.h"
-#include "platform/win32/win32_process.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_tray.h"
+#include "platform/win32/win32_services.h"
 #include "ui/application.h"
 #include "ui/win32/win32_ui.h"
 
@@ -25,14 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   tavel::Win32Ui ui(instance);
   tavel::Application app(ui);
-  tavel::Win32Registry registry;
-  tavel::Win32Desktop desktop;
-  tavel::Win32Process process;
-  tavel::Win32Clock clock;
-  tavel::Win32FileSystem files;
-  tavel::Win32Mci mci;
-  tavel::Win32Tray tray;
-  tavel::Services services{registry, desktop, process, clock, files, mci, tray};
-  tavel::MainWindows windows(app, services);
-  return tavel::RunEntry(app, registry, desktop, process, windows);
+  tavel::Win32Services platform;
+  tavel::MainWindows windows(app, platform.services);
+  return tavel::RunEntry(app, platform.registry, platform.desktop, platform.process, windows);
 }

@@ -56,6 +56,18 @@ class Playback : public ::testing::Test {
         timeoutMs);
     return titles;
   }
+  // Every distinct title from a press of 再生 until the player is idle again.
+  std::vector<std::string> PlayToTheEnd(HWND w) {
+    if (!Click(WaitForControl(w, "Button2"))) return {};
+    bool started = false;
+    return TitlesUntil(
+        w,
+        [&](const std::string& t) {
+          started = started || t != kIdle;
+          return started && t == kIdle;
+        },
+        60000);
+  }
   void Close(HWND w) {
     RequestClose(w);
     ASSERT_TRUE(process->WaitForExit());
@@ -72,15 +84,7 @@ TEST_F(Playback, AContinuousListPlaysEveryFileInOrderAndReturnsToIdle) {
   Memory({"ONE.WAV", "two.wav", "Three.wav"});
   HWND w = StartPlayer();
   ASSERT_NE(w, nullptr);
-  ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
-  bool started = false;
-  std::vector<std::string> titles = TitlesUntil(
-      w,
-      [&](const std::string& t) {
-        started = started || t != kIdle;
-        return started && t == kIdle;
-      },
-      60000);
+  std::vector<std::string> titles = PlayToTheEnd(w);
   std::vector<std::string> expected{kIdle, PlayingTitle("ONE.WAV"), PlayingTitle("TWO.WAV"),
                                     PlayingTitle("THREE.WAV"), kIdle};
   EXPECT_EQ(titles, expected);
@@ -119,15 +123,7 @@ TEST_F(Playback, MissingFilesAndUnknownTypesAreSkipped) {
   Memory({"missing.wav", "music.wma", "good.wav"});
   HWND w = StartPlayer();
   ASSERT_NE(w, nullptr);
-  ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
-  bool started = false;
-  std::vector<std::string> titles = TitlesUntil(
-      w,
-      [&](const std::string& t) {
-        started = started || t != kIdle;
-        return started && t == kIdle;
-      },
-      60000);
+  std::vector<std::string> titles = PlayToTheEnd(w);
   EXPECT_EQ(titles, (std::vector<std::string>{kIdle, PlayingTitle("GOOD.WAV"), kIdle}));
   Close(w);
 }

@@ -3,32 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_clock.h"
 #include "fakes/fake_file_system.h"
 
 namespace tavel {
 namespace {
 
+using testing::FakeClock;
 using testing::FakeFileSystem;
-
-// A clock whose locale separators the test sets.
-class LocaleClock : public Clock {
- public:
-  DateTime now{1997, 3, 15, 6, 21, 5, 9};
-  std::string dateSeparator = "/";
-  std::string timeSeparator = ":";
-  std::string thousandsSeparator = ",";
-
-  DateTime Now() override { return now; }
-  std::string DateSeparator() override { return dateSeparator; }
-  std::string TimeSeparator() override { return timeSeparator; }
-  std::string ThousandsSeparator() override { return thousandsSeparator; }
-};
 
 class FileInfoTest : public ::testing::Test {
  protected:
   FileInfoTexts Describe(const std::string& path) { return DescribeFile(fs, clock, path); }
   FakeFileSystem fs;
-  LocaleClock clock;
+  FakeClock clock;
 };
 
 TEST_F(FileInfoTest, SizesArePaddedToEightWithSeparators) {

@@ -1,0 +1,26 @@
+// Every platform service on Windows, made once for the process and handed out as Services.
+#pragma once
+
+#include "platform/services.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_mci.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_tray.h"
+
+namespace tavel {
+
+struct Win32Services {
+  Win32Registry registry;
+  Win32Desktop desktop;
+  Win32Process process;
+  Win32Clock clock;
+  Win32FileSystem files;
+  Win32Mci mci;
+  Win32Tray tray;
+  Services services{registry, desktop, process, clock, files, mci, tray};
+};
+
+}  // namespace tavel
