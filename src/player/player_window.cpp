@@ -9,6 +9,7 @@ TTAVEL32KOLAP::TTAVEL32KOLAP(Application& app, Services& services, const EntrySt
     : Form(app, kPlayerClass, "TAVEL32KOLAP"),
       StackBoxDlg1(app, services.desktop, DialogWorkArea),
       YesNoBoxDlg1(app, services.desktop, DialogWorkArea),
+      AboutBoxDlg1(app, services.desktop, DialogWorkArea),
       services_(services) {
   State.OtherPlayerWindow = entry.OtherPlayerWindow;
   BuildLayout();
@@ -123,6 +124,7 @@ void TTAVEL32KOLAP::WireHandlers() {
   WireListHandlers();
   WirePlayback();
   WireHelpMenu();
+  WireAboutMenu();
   WireTray();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };

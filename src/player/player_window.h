@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/entry.h"
+#include "dialogs/about_box.h"
 #include "dialogs/stack_box.h"
 #include "dialogs/yes_no_box.h"
 #include "dialogs/work_area.h"
@@ -115,12 +116,17 @@ class TTAVEL32KOLAP : public Form {
 
   TStackBoxDlg StackBoxDlg1;
   TYesNoBoxDlg YesNoBoxDlg1;
+  TAboutBoxDlg AboutBoxDlg1;
 
   // The help menu's own commands: the help text, deleting the version number, the emergency exit.
   void HELP1Click();
   void help4Click();
   void MHELP3Click();
   void WireHelpMenu();
+
+  // The version information, in the about box.
+  void HELP2Click();
+  void WireAboutMenu();
 
   // Start-up and window handling.
   void FormCreate();
