@@ -10,6 +10,7 @@ TTAVEL32KOLAP::TTAVEL32KOLAP(Application& app, Services& services, const EntrySt
       StackBoxDlg1(app, services.desktop, DialogWorkArea),
       YesNoBoxDlg1(app, services.desktop, DialogWorkArea),
       AboutBoxDlg1(app, services.desktop, DialogWorkArea),
+      TmSETBoxDlg1(app, services.desktop, DialogWorkArea),
       services_(services) {
   State.OtherPlayerWindow = entry.OtherPlayerWindow;
   BuildLayout();
@@ -125,6 +126,7 @@ void TTAVEL32KOLAP::WireHandlers() {
   WirePlayback();
   WireHelpMenu();
   WireAboutMenu();
+  WireHistoryMenu();
   WireTray();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };

@@ -10,6 +10,7 @@
 #include "app/entry.h"
 #include "dialogs/about_box.h"
 #include "dialogs/stack_box.h"
+#include "dialogs/tm_set_box.h"
 #include "dialogs/yes_no_box.h"
 #include "dialogs/work_area.h"
 #include "platform/services.h"
@@ -117,6 +118,11 @@ class TTAVEL32KOLAP : public Form {
   TStackBoxDlg StackBoxDlg1;
   TYesNoBoxDlg YesNoBoxDlg1;
   TAboutBoxDlg AboutBoxDlg1;
+  TTmSETBoxDlg TmSETBoxDlg1;
+
+  // The size of the file history, set with the count setting dialog.
+  void FILEHISClick();
+  void WireHistoryMenu();
 
   // The help menu's own commands: the help text, deleting the version number, the emergency exit.
   void HELP1Click();

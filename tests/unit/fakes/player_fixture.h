@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/message_box_form.h"
+#include "dialogs/tm_set_box.h"
 #include "dialogs/yes_no_box.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
@@ -40,7 +41,30 @@ class PlayerFixture : public ::testing::Test {
         if (yesNoAnswer == kResultNo) question->Button2.Click();
         if (!form.IsClosed()) form.Close();
       }
+      // The count setting dialog: the user spins to `countToSet` and presses "設 定", or cancels
+      // when it is negative; the confirmation is answered with `yesNoAnswer`.
+      if (auto* setting = dynamic_cast<TTMSETBox*>(&form)) {
+        countSettings.push_back(setting->LMsg1.Caption() + "|" + setting->Label2.Caption());
+        if (countToSet >= 0) {
+          SpinTo(*setting, countToSet);
+          setting->Button1.Click();
+        }
+        if (!form.IsClosed()) form.Close();
+      }
     };
+  }
+
+  // Clicks the arrows, the largest step first, until the dialog shows `target` (0 .. 32700).
+  static void SpinTo(TTMSETBox& box, int target) {
+    for (int clicks = 0; TmSetBoxState.count != target && clicks < 1000; ++clicks) {
+      int diff = target - TmSetBoxState.count;
+      int size = diff < 0 ? -diff : diff;
+      SpinButton& spin = size >= 60   ? box.SpinButton3
+                         : size >= 10 ? box.SpinButton2
+                                      : box.SpinButton1;
+      if (diff > 0) spin.OnUpClick();
+      if (diff < 0) spin.OnDownClick();
+    }
   }
 
   // Creates the player window as the entry sequence does; `otherPlayer` is a player that was
@@ -79,6 +103,8 @@ class PlayerFixture : public ::testing::Test {
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   int yesNoAnswer = kResultNo;
+  int countToSet = -1;                     // what the user sets in the count dialog; < 0 cancels
+  std::vector<std::string> countSettings;  // each count dialog's second line | value shown
 };
 
 }  // namespace tavel::testing
