@@ -1,0 +1,65 @@
+// The player's menu commands that open the program's own boxes, on real windows.
+#include <string>
+
+#include "harness.h"
+
+namespace tavel::e2e {
+namespace {
+
+const std::string kIdle = "1楽蔵32 TAVEL";
+
+class PlayerMenus : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(box.Ready());
+    ASSERT_TRUE(box.Settings().Write("Version", "11"));
+    process = &box.Start();
+    player = process->WaitForWindow(kPlayerClass);
+    ASSERT_NE(player, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Caption(player) == kIdle; }, kWindowTimeoutMs));
+  }
+  // The box of a class that the command opens, once it shows.
+  HWND ShownBox(const char* className) {
+    HWND w = process->WaitForWindow(className);
+    if (w && !WaitUntil([&] { return IsShown(w); }, kWindowTimeoutMs)) return nullptr;
+    return w;
+  }
+  void ClosePlayer() {
+    RequestClose(player);
+    ASSERT_TRUE(process->WaitForExit());
+  }
+
+  Sandbox box;
+  TestProcess* process = nullptr;
+  HWND player = nullptr;
+};
+
+TEST_F(PlayerMenus, TheVersionCommandShowsTheAboutBox) {
+  ChooseMenuItem(player, "HELP2");
+  HWND about = ShownBox("TAboutBox");
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(ControlText(WaitForControl(about, "Version")).find("1.1") != std::string::npos, true)
+      << ControlText(WaitForControl(about, "Version"));
+  SaveScreenshot(about, "about");
+  ASSERT_TRUE(Click(WaitForControl(about, "Button1")));
+  ASSERT_TRUE(WaitForNoWindow("TAboutBox"));
+  ClosePlayer();
+}
+
+TEST_F(PlayerMenus, CancellingTheHistorySettingSaysSoAndChangesNothing) {
+  ChooseMenuItem(player, "FILEHIS");
+  HWND setting = ShownBox("TTMSETBox");
+  ASSERT_NE(setting, nullptr);
+  SaveScreenshot(setting, "history-setting");
+  ASSERT_TRUE(Click(WaitForControl(setting, "Button4")));
+  HWND notice = ShownBox("TStack0Box");
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(ControlText(WaitForControl(notice, "Msg")), "中止しました。");
+  ASSERT_TRUE(Click(WaitForControl(notice, "Button1")));
+  ASSERT_TRUE(WaitForNoWindow("TStack0Box"));
+  ClosePlayer();
+  EXPECT_EQ(box.Settings().Read("FILEHIS"), std::optional<std::string>("0"));
+}
+
+}  // namespace
+}  // namespace tavel::e2e
