@@ -17,18 +17,6 @@ namespace {
 constexpr int kIconWidth = 94;
 constexpr int kIconHeight = 86;
 
-// Remembers the open form for the length of one showing, on every way out.
-class OpenAboutBox {
- public:
-  explicit OpenAboutBox(TAboutBox& form) : outer_(AboutBoxForm) { AboutBoxForm = &form; }
-  ~OpenAboutBox() { AboutBoxForm = outer_; }
-  OpenAboutBox(const OpenAboutBox&) = delete;
-  OpenAboutBox& operator=(const OpenAboutBox&) = delete;
-
- private:
-  TAboutBox* outer_;
-};
-
 void PlaceLabel(Label& label, int left, int top, const char* hint) {
   label.SetBounds({left, top, 0, 0});
   label.SetHint(hint);
@@ -94,7 +82,7 @@ TAboutBoxDlg::TAboutBoxDlg(Application& app, Desktop& desktop, WorkArea& workAre
 
 bool TAboutBoxDlg::Execute() {
   auto form = std::make_unique<TAboutBox>(context_.app, context_.desktop);
-  OpenAboutBox open(*form);
+  OpenFormReference<TAboutBox> open(AboutBoxForm, *form);
   PlaceForm(*form, context_, SourceHandle);
   form->ProductName.SetCaption(ProductNameText(ProductName));
   form->Version.SetCaption("Version " + Version);

@@ -19,20 +19,6 @@ constexpr int kButtonWidth = 89;
 constexpr int kButtonHeight = 33;
 constexpr int kWidenMargin = 10;  // room kept right of a first line wider than the dialog
 
-// Remembers the open form for the length of one showing, on every way out.
-class OpenDialog {
- public:
-  explicit OpenDialog(TTMSETBox& form) : outer_(TmSetBoxState.openForm) {
-    TmSetBoxState.openForm = &form;
-  }
-  ~OpenDialog() { TmSetBoxState.openForm = outer_; }
-  OpenDialog(const OpenDialog&) = delete;
-  OpenDialog& operator=(const OpenDialog&) = delete;
-
- private:
-  TTMSETBox* outer_;
-};
-
 void SetUpLabel(Label& label, int left, int top, const char* caption) {
   label.SetBounds({left, top, 0, 0});
   label.SetCaption(caption);
@@ -138,7 +124,7 @@ TTmSETBoxDlg::TTmSETBoxDlg(Application& app, Desktop& desktop, WorkArea& workAre
 // The starting value is shown as given; the first arrow click brings it into range.
 std::uint16_t TTmSETBoxDlg::Execute(const std::string& subject) {
   auto form = std::make_unique<TTMSETBox>(context_.app, context_.desktop, context_.workArea);
-  OpenDialog open(*form);
+  OpenFormReference<TTMSETBox> open(TmSetBoxState.openForm, *form);
   form->LMsg0.SetCaption(Msg0);
   int right = form->LMsg0.Left() + form->LMsg0.Width();
   if (right > form->Width()) form->SetWidth(right + kWidenMargin);

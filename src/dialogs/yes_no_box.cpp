@@ -21,19 +21,6 @@ constexpr int kButtonWidth = 89;
 constexpr int kButtonHeight = 33;
 constexpr int kButtonRowMargin = 20;  // the two buttons need this much more than their widths
 
-// Remembers the open form for the length of one question, on every way out; a question asked
-// from within another gives the reference back to the outer one.
-class OpenQuestion {
- public:
-  explicit OpenQuestion(TYesNoBox& form) : outer_(YesNoBoxForm) { YesNoBoxForm = &form; }
-  ~OpenQuestion() { YesNoBoxForm = outer_; }
-  OpenQuestion(const OpenQuestion&) = delete;
-  OpenQuestion& operator=(const OpenQuestion&) = delete;
-
- private:
-  TYesNoBox* outer_;
-};
-
 void SetUpButton(Button& button, const char* caption, int modalResult) {
   button.SetBounds({0, 0, kButtonWidth, kButtonHeight});
   button.SetCaption(caption);
@@ -89,7 +76,7 @@ TYesNoBoxDlg::TYesNoBoxDlg(Application& app, Desktop& desktop, WorkArea& workAre
 // Each question has a form of its own, so a question asked while another is open is safe.
 std::uint16_t TYesNoBoxDlg::Execute(const std::string& text) {
   auto form = std::make_unique<TYesNoBox>(context_.app, context_.desktop);
-  OpenQuestion open(*form);
+  OpenFormReference<TYesNoBox> open(YesNoBoxForm, *form);
   form->Msg.SetCaption(text);
   form->LayOut();
   PlaceForm(*form, context_, SourceHandle);
