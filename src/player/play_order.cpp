@@ -114,14 +114,15 @@ void TTAVEL32KOLAP::Button2Click(const Control& sender) {
   State.WrapState = 0;
   if (START2.Checked()) {
     if (State.Closing) return;
-    GoToTrayForPlay();
+    EnterTray();
   }
   App().ProcessMessages();
   Timer2.SetEnabled(true);
 }
 
-// With "最小化立ち上げ" playing happens from the tray, as after a start-up in the tray.
-void TTAVEL32KOLAP::GoToTrayForPlay() {
+// With "最小化立ち上げ" the player starts and plays from the tray: the icon shows, the window and
+// its taskbar button go.
+void TTAVEL32KOLAP::EnterTray() {
   if (TrayActive) return;
   AddTrayIcon();
   Hide();

@@ -167,11 +167,7 @@ void TTAVEL32KOLAP::FinishStartup() {
   if (!START2.Checked()) PanelOPEN.SetVisible(false);
   for (MenuItem* menu : {&MHELP0, &MOption0, &MStart0}) menu->SetEnabled(true);
   if (START2.Checked()) {
-    AddTrayIcon();
-    Hide();
-    App().ProcessMessages();
-    App().Backend().HideTaskbarButton();
-    App().ProcessMessages();
+    EnterTray();
     PanelOPEN.SetVisible(false);
   }
   if (Start1.Checked()) Button2Click();

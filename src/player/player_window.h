@@ -233,7 +233,7 @@ class TTAVEL32KOLAP : public Form {
   void ShowTrackPosition();
   bool PassesWrapCheck();
   void SelectEntry(int index);
-  void GoToTrayForPlay();
+  void EnterTray();
   std::mt19937 randomEngine_;
   bool stopPending_ = false;  // ■ pressed while the monitor was not armed
 
