@@ -20,15 +20,6 @@ double CpuMillis(HANDLE process) {
   return ms(kernel) + ms(user);
 }
 
-bool WriteAll(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(h);
-  return ok && written == bytes.size();
-}
-
 void SetSetting(const char* name, const char* value) {
   HKEY key;
   if (RegCreateKeyExA(HKEY_USERS, ".Default\\Software\\KOLAP SOFT32\\TAVEL32", 0, nullptr, 0,
@@ -49,8 +40,8 @@ int main(int argc, char** argv) {
   }
   std::string folder = std::string(argv[1]) + "\\";
   std::string song = folder + "cpu_bench_song.wav";
-  if (!WriteAll(song, tavel::e2e::WavBytes(60000)) ||
-      !WriteAll(folder + "TaVM32M0.LIS", song + "\r\n")) {
+  if (!tavel::e2e::WriteWholeFile(song, tavel::e2e::WavBytes(60000)) ||
+      !tavel::e2e::WriteWholeFile(folder + "TaVM32M0.LIS", song + "\r\n")) {
     std::printf("cannot write the test files into %s\n", folder.c_str());
     return 1;
   }

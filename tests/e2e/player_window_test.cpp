@@ -18,6 +18,20 @@ HWND StartPlayer(Sandbox& box, TestProcess*& process, const std::string& title) 
   return player;
 }
 
+// Starts a player with the saved position `fp` and returns its window rectangle once started.
+struct Placed {
+  TestProcess* process = nullptr;
+  HWND window = nullptr;
+  RECT rect{};
+};
+Placed StartAt(Sandbox& box, const std::string& fp) {
+  Placed placed;
+  if (!box.Settings().Write("Version", "11") || !box.Settings().Write("FP", fp)) return placed;
+  placed.window = StartPlayer(box, placed.process, kIdleTitle1);
+  if (placed.window) GetWindowRect(placed.window, &placed.rect);
+  return placed;
+}
+
 void CloseAndWait(TestProcess& p, HWND window) {
   RequestClose(window);
   ASSERT_TRUE(p.WaitForExit());
@@ -54,13 +68,10 @@ TEST(PlayerWindow, PlayersNumberThemselvesThroughTheRegistry) {
 TEST(PlayerWindow, AFarPositionLandsInTheBottomRightCornerOfTheWorkArea) {
   Sandbox box;
   ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
-  ASSERT_TRUE(box.Settings().Write("FP", "5000,5000"));
-  TestProcess* p = nullptr;
-  HWND player = StartPlayer(box, p, kIdleTitle1);
-  ASSERT_NE(player, nullptr);
-  RECT w{};
-  GetWindowRect(player, &w);
+  Placed placed = StartAt(box, "5000,5000");
+  ASSERT_NE(placed.window, nullptr);
+  HWND player = placed.window;
+  const RECT& w = placed.rect;
   RECT bar{};
   GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
   int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
@@ -70,7 +81,7 @@ TEST(PlayerWindow, AFarPositionLandsInTheBottomRightCornerOfTheWorkArea) {
   EXPECT_GE(w.left, 0);
   EXPECT_GE(w.top, 0);
   SaveScreenshot(player, "bottom-right");
-  CloseAndWait(*p, player);
+  CloseAndWait(*placed.process, player);
   EXPECT_EQ(box.Settings().Read("FP"),
             std::optional<std::string>(std::to_string(w.left) + "," + std::to_string(w.top)));
 }
@@ -78,18 +89,14 @@ TEST(PlayerWindow, AFarPositionLandsInTheBottomRightCornerOfTheWorkArea) {
 TEST(PlayerWindow, APositionOfLettersCentresTheWindow) {
   Sandbox box;
   ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
-  ASSERT_TRUE(box.Settings().Write("FP", "abc"));
-  TestProcess* p = nullptr;
-  HWND player = StartPlayer(box, p, kIdleTitle1);
-  ASSERT_NE(player, nullptr);
-  RECT w{};
-  GetWindowRect(player, &w);
+  Placed placed = StartAt(box, "abc");
+  ASSERT_NE(placed.window, nullptr);
+  const RECT& w = placed.rect;
   int width = w.right - w.left, height = w.bottom - w.top;
   EXPECT_EQ(w.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   EXPECT_EQ(w.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-  SaveScreenshot(player, "centred");
-  CloseAndWait(*p, player);
+  SaveScreenshot(placed.window, "centred");
+  CloseAndWait(*placed.process, placed.window);
 }
 
 // A failed start-up stage is the only way to get a box from a fresh player without playing: the

@@ -1,6 +1,8 @@
 // Sound files the project makes itself (tests, benchmarks, the demo): 16-bit mono PCM WAV.
 #include "wav.h"
 
+#include <windows.h>
+
 #include <cmath>
 
 namespace tavel::e2e {
@@ -38,6 +40,15 @@ std::string WavBytes(int ms, int hertz) {
         static_cast<std::int16_t>(std::sin(2 * 3.14159265358979 * hertz * i / kWavRate) * 8000);
   }
   return WavFromSamples(samples);
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(h);
+  return ok && written == bytes.size();
 }
 
 }  // namespace tavel::e2e

@@ -15,4 +15,7 @@ std::string WavFromSamples(const std::vector<std::int16_t>& samples);
 // A sine tone of `hertz` lasting `ms` milliseconds.
 std::string WavBytes(int ms, int hertz = 440);
 
+// Creates or replaces a file with the bytes (Windows only); true when all of them were written.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
+
 }  // namespace tavel::e2e

@@ -47,15 +47,6 @@ std::vector<std::int16_t> Render(const Tune& tune) {
   return out;
 }
 
-bool WriteAll(const std::string& path, const std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(h);
-  return ok && written == bytes.size();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,11 +58,11 @@ int main(int argc, char** argv) {
   std::string list;
   for (const Tune& tune : kTunes) {
     std::string path = folder + tune.file;
-    if (!WriteAll(path, tavel::e2e::WavFromSamples(Render(tune)))) {
+    if (!tavel::e2e::WriteWholeFile(path, tavel::e2e::WavFromSamples(Render(tune)))) {
       std::printf("cannot write %s\n", path.c_str());
       return 1;
     }
     list += path + "\r\n";
   }
-  return WriteAll(folder + "TaVM32M0.LIS", list) ? 0 : 1;
+  return tavel::e2e::WriteWholeFile(folder + "TaVM32M0.LIS", list) ? 0 : 1;
 }
