@@ -26,6 +26,10 @@ std::string FileTypeKey(const std::string& path) {
   return padded.substr(first == std::string::npos ? 0 : first + 1, 3);
 }
 
+std::vector<std::string> PlayableTypes() {
+  return {"WAV", "MID", "RMI", "AIF", "AU ", "SND"};
+}
+
 bool IsPlayableType(const std::string& path, const std::vector<std::string>& types) {
   return std::find(types.begin(), types.end(), FileTypeKey(path)) != types.end();
 }

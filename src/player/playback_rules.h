@@ -21,6 +21,8 @@ std::optional<std::string> OpenCommand(const std::string& path);
 // The three-character type of a path: its extension in capitals, padded with blanks and cut to
 // three characters ("MIDI" gives "MID", "au" gives "AU "); three blanks without an extension.
 std::string FileTypeKey(const std::string& path);
+// The types the player accepts, as FileTypeKey gives them.
+std::vector<std::string> PlayableTypes();
 bool IsPlayableType(const std::string& path, const std::vector<std::string>& types);
 
 struct PlayBar {

@@ -3,6 +3,7 @@
 
 #include "platform/clock.h"
 #include "platform/registry.h"
+#include "player/playback_rules.h"
 #include "player/player_window.h"
 #include "player/settings.h"
 #include "player/window_number.h"
@@ -98,7 +99,7 @@ bool TTAVEL32KOLAP::RunStartupStages() {
   std::vector<char> work1, work2, work3;
   try {
     Allocation(5);
-    *State.ExtensionList = {"WAV", "MID", "RMI", "AIF", "AU ", "SND"};
+    *State.ExtensionList = PlayableTypes();
     State.AbortRequest = 0;
   } catch (const std::bad_alloc&) {
     return fail(2, "初期化４：");
