@@ -4,6 +4,7 @@
 namespace tavel {
 
 class Clock;
+class DdeClient;
 class Desktop;
 class FileSystem;
 class Mci;
@@ -19,6 +20,7 @@ struct Services {
   FileSystem& files;
   Mci& mci;
   Tray& tray;
+  DdeClient& dde;
 };
 
 }  // namespace tavel

@@ -3,6 +3,7 @@
 
 #include "platform/services.h"
 #include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_dde.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_mci.h"
@@ -20,7 +21,8 @@ struct Win32Services {
   Win32FileSystem files;
   Win32Mci mci;
   Win32Tray tray;
-  Services services{registry, desktop, process, clock, files, mci, tray};
+  Win32Dde dde;
+  Services services{registry, desktop, process, clock, files, mci, tray, dde};
 };
 
 }  // namespace tavel

@@ -1,6 +1,8 @@
 // An in-memory registry for tests: keys by root and path, string values, injectable failures.
 #include "fakes/fake_registry.h"
 
+#include "text/name_case.h"
+
 namespace tavel::testing {
 
 class FakeRegistryKey : public RegistryKey {
@@ -30,9 +32,10 @@ class FakeRegistryKey : public RegistryKey {
   }
   std::vector<std::string> SubKeyNames() override {
     std::vector<std::string> names;
-    std::string prefix = id_.second + "\\";
+    std::string prefix = LowerAscii(id_.second + "\\");
     for (const auto& [id, values] : reg_.keys_) {
-      if (id.first != id_.first || id.second.compare(0, prefix.size(), prefix) != 0) continue;
+      if (id.first != id_.first || LowerAscii(id.second).compare(0, prefix.size(), prefix) != 0)
+        continue;
       std::string rest = id.second.substr(prefix.size());
       if (rest.find('\\') == std::string::npos) names.push_back(rest);
     }
@@ -61,7 +64,25 @@ std::unique_ptr<RegistryKey> FakeRegistry::Open(RegistryRoot root, const std::st
   return std::make_unique<FakeRegistryKey>(*this, id);
 }
 
+bool FakeRegistry::KeyLess::operator()(const KeyId& a, const KeyId& b) const {
+  if (a.first != b.first) return a.first < b.first;
+  return LowerAscii(a.second) < LowerAscii(b.second);
+}
+
+bool FakeRegistry::HasSubKeys(const KeyId& id) const {
+  std::string prefix = LowerAscii(id.second + "\\");
+  for (const auto& entry : keys_) {
+    if (entry.first.first == id.first &&
+        LowerAscii(entry.first.second).compare(0, prefix.size(), prefix) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// As on Windows NT, a key that still has sub-keys is not deleted.
 bool FakeRegistry::DeleteKey(RegistryRoot root, const std::string& path) {
+  if (HasSubKeys({root, path})) return false;
   return keys_.erase({root, path}) > 0;
 }
 

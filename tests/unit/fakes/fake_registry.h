@@ -18,7 +18,8 @@ class FakeRegistry : public Registry {
                                     bool create) override;
   bool DeleteKey(RegistryRoot root, const std::string& path) override;
 
-  // Test set-up and inspection (paths are compared exactly; Windows compares them ignoring case).
+  // Test set-up and inspection. Key paths are compared ignoring the case of letters, as Windows
+  // does; value names exactly.
   void Set(const std::string& path, const std::string& name, const std::string& value,
            RegistryRoot root = RegistryRoot::Users);
   // The value, or "<missing>" when it does not exist.
@@ -40,7 +41,11 @@ class FakeRegistry : public Registry {
  private:
   friend class FakeRegistryKey;
   using KeyId = std::pair<RegistryRoot, std::string>;
-  std::map<KeyId, Values> keys_;
+  struct KeyLess {
+    bool operator()(const KeyId& a, const KeyId& b) const;
+  };
+  bool HasSubKeys(const KeyId& id) const;
+  std::map<KeyId, Values, KeyLess> keys_;
 };
 
 }  // namespace tavel::testing
