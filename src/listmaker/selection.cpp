@@ -1,0 +1,152 @@
+// Choosing the entries of a list, each one kept only when the player can play it.
+#include "listmaker/selection.h"
+
+#include <algorithm>
+
+#include "listmaker/natural_order.h"
+#include "listmaker/playlist.h"
+#include "player/playback_rules.h"
+#include "text/path.h"
+
+namespace tavel::listmaker {
+
+namespace {
+
+// The extension test on a UTF-8 name: a dot is a character of its own in UTF-8, and FileTypeKey
+// needs nothing but the extension.
+bool IsMusicName(const std::string& utf8Name, const std::vector<std::string>& types) {
+  const std::size_t dot = utf8Name.rfind('.');
+  return IsPlayableType(dot == std::string::npos ? "" : utf8Name.substr(dot), types);
+}
+
+// The player opens a file with one MCI command of limited length; a longer path never plays.
+bool FitsOpenCommand(const std::string& cp932Path) {
+  return OpenCommand(cp932Path).has_value();
+}
+
+// A line that is not code page 932 text, shown with its other bytes as '?'.
+std::string Printable(const std::string& bytes) {
+  std::string shown = bytes;
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+  }
+  return shown;
+}
+
+struct Named {
+  std::string name;  // code page 932
+  std::string utf8Path;
+};
+
+class Selector {
+ public:
+  Selector(bool subfolders, MusicFiles& files, Cp932Codec& codec)
+      : subfolders_(subfolders), files_(files), codec_(codec), types_(PlayableTypes()) {}
+
+  void AddInput(const std::string& path) {
+    switch (files_.KindOf(path)) {
+      case PathKind::Missing:
+        return Refuse(path, Refusal::Missing);
+      case PathKind::Folder:
+        return AddFolder(path);
+      case PathKind::File:
+        return IsPlaylist(path) ? AddPlaylist(path) : AddFile(path, true);
+    }
+  }
+
+  Selection Result() { return std::move(selection_); }
+
+ private:
+  void Refuse(const std::string& path, Refusal reason) {
+    selection_.refused.push_back({path, reason});
+  }
+
+  // The checks in the order a user can act on them; `known` when the file is known to exist.
+  void AddFile(const std::string& path, bool known) {
+    if (!IsMusicName(path, types_)) return Refuse(path, Refusal::UnknownType);
+    std::optional<std::string> cp932 = codec_.FromUtf8(path);
+    if (!cp932) return Refuse(path, Refusal::NotCp932);
+    if (!FitsOpenCommand(*cp932)) return Refuse(path, Refusal::TooLong);
+    if (!known) {
+      const PathKind kind = files_.KindOf(path);
+      if (kind != PathKind::File)
+        return Refuse(path, kind == PathKind::Missing ? Refusal::Missing : Refusal::NotAFile);
+    }
+    selection_.entries.push_back(std::move(*cp932));
+  }
+
+  void AddPlaylist(const std::string& path) {
+    std::optional<std::string> bytes = files_.ReadFile(path);
+    if (!bytes) return Refuse(path, Refusal::Unreadable);
+    const bool utf8 = IsUtf8Playlist(path, *bytes);
+    const std::string folder = FolderOf(path);
+    for (const std::string& entry : PlaylistEntries(*bytes)) {
+      std::optional<std::string> text = utf8 ? entry : codec_.ToUtf8(entry);
+      if (!text) {
+        Refuse(Printable(entry), Refusal::BadPlaylistText);
+      } else if (IsAddress(*text)) {
+        Refuse(*text, Refusal::NotAFile);
+      } else {
+        AddFile(ResolveEntry(folder, *text), false);
+      }
+    }
+  }
+
+  void AddFolder(const std::string& folder) {
+    std::optional<std::string> cp932Folder = codec_.FromUtf8(folder);
+    if (!cp932Folder) return Refuse(folder, Refusal::NotCp932);
+    // Every file below a folder this long would be refused as too long: say it once, and never
+    // follow a loop of linked folders further than this.
+    if (!FitsOpenCommand(WithBackslash(*cp932Folder))) return Refuse(folder, Refusal::TooLong);
+    std::optional<std::vector<FolderEntry>> listed = files_.ListFolder(folder);
+    if (!listed) return Refuse(folder, Refusal::Unreadable);
+    std::vector<Named> music, folders;
+    for (const FolderEntry& entry : *listed) {
+      const std::string path = JoinPath(folder, entry.name);
+      if (!entry.folder && !IsMusicName(entry.name, types_)) continue;
+      if (entry.folder && !subfolders_) continue;
+      std::optional<std::string> name = codec_.FromUtf8(entry.name);
+      if (!name) {
+        Refuse(path, Refusal::NotCp932);
+        continue;
+      }
+      (entry.folder ? folders : music).push_back({std::move(*name), path});
+    }
+    AddSorted(WithBackslash(*cp932Folder), music);
+    for (const Named& sub : Sorted(folders)) AddFolder(sub.utf8Path);
+  }
+
+  void AddSorted(const std::string& cp932Folder, std::vector<Named>& music) {
+    for (const Named& file : Sorted(music)) {
+      std::string path = cp932Folder + file.name;
+      if (!FitsOpenCommand(path)) {
+        Refuse(file.utf8Path, Refusal::TooLong);
+        continue;
+      }
+      selection_.entries.push_back(std::move(path));
+    }
+  }
+
+  static std::vector<Named>& Sorted(std::vector<Named>& named) {
+    std::sort(named.begin(), named.end(),
+              [](const Named& a, const Named& b) { return NaturalLess(a.name, b.name); });
+    return named;
+  }
+
+  bool subfolders_;
+  MusicFiles& files_;
+  Cp932Codec& codec_;
+  std::vector<std::string> types_;
+  Selection selection_;
+};
+
+}  // namespace
+
+Selection SelectEntries(const std::vector<std::string>& inputs, bool subfolders, MusicFiles& files,
+                        Cp932Codec& codec) {
+  Selector selector(subfolders, files, codec);
+  for (const std::string& input : inputs) selector.AddInput(input);
+  return selector.Result();
+}
+
+}  // namespace tavel::listmaker

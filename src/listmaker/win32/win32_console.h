@@ -1,0 +1,15 @@
+// The list maker's output on Windows: wide text to a console window, the system's code page when
+// the output goes to a file or a pipe.
+#pragma once
+
+#include "listmaker/console.h"
+
+namespace tavel::listmaker {
+
+class Win32Console : public Console {
+ public:
+  void Out(const std::string& utf8Line) override;
+  void Err(const std::string& utf8Line) override;
+};
+
+}  // namespace tavel::listmaker
