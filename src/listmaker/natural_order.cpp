@@ -36,10 +36,14 @@ int CompareNumbers(const std::string& a, std::size_t ia, std::size_t ea, const s
 int CompareCharacters(const std::string& a, std::size_t& ia, const std::string& b,
                       std::size_t& ib) {
   const std::size_t na = NextCharIndex(a, ia), nb = NextCharIndex(b, ib);
+  // Only a character of one byte can be a letter; the second byte of a double-byte character
+  // keeps its value even when it is the code of one.
+  const bool single = na - ia == 1 && nb - ib == 1;
   for (std::size_t i = ia, j = ib; i < na || j < nb; ++i, ++j) {
     // A character that ends first is the smaller one, as a shorter name is.
     if (i == na || j == nb) return i == na ? -1 : 1;
-    const unsigned char ca = Folded(a[i]), cb = Folded(b[j]);
+    const unsigned char ca = single ? Folded(a[i]) : static_cast<unsigned char>(a[i]);
+    const unsigned char cb = single ? Folded(b[j]) : static_cast<unsigned char>(b[j]);
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   ia = na;

@@ -1,0 +1,134 @@
+// Choosing the entries of a list: folders, named files, playlists, and every reason to refuse one.
+#include "listmaker/selection.h"
+
+#include <gtest/gtest.h>
+
+#include "listmaker/listmaker_fakes.h"
+
+namespace tavel::listmaker {
+namespace {
+
+using testing::FakeCodec;
+using testing::FakeMusicFiles;
+
+class Selecting : public ::testing::Test {
+ protected:
+  Selection Select(const std::vector<std::string>& inputs, bool subfolders = false) {
+    return SelectEntries(inputs, subfolders, files, codec);
+  }
+  static std::vector<Refusal> Reasons(const Selection& s) {
+    std::vector<Refusal> reasons;
+    for (const auto& r : s.refused) reasons.push_back(r.reason);
+    return reasons;
+  }
+  FakeMusicFiles files;
+  FakeCodec codec;
+};
+
+using Paths = std::vector<std::string>;
+
+TEST_F(Selecting, AFolderGivesItsMusicFilesInNameOrderAndItsSubFoldersOnlyWhenAsked) {
+  files.Put("C:\\M\\10 ten.wav");
+  files.Put("C:\\M\\2 two.MID");
+  files.Put("C:\\M\\cover.jpg");
+  files.Put("C:\\M\\list.m3u");
+  files.Put("C:\\M\\Apple.aiff");  // the player reads the type from the first three letters
+  files.Put("C:\\M\\b\\x.snd");
+  files.Put("C:\\M\\a\\y.rmi");
+  files.Put("C:\\M\\a\\deep\\z.au");
+  Selection flat = Select({"C:\\M"});
+  EXPECT_EQ(flat.entries, (Paths{"C:\\M\\2 two.MID", "C:\\M\\10 ten.wav", "C:\\M\\Apple.aiff"}));
+  EXPECT_TRUE(flat.refused.empty()) << "other types in a folder are no entries to refuse";
+
+  Selection deep = Select({"C:\\M\\"}, true);
+  EXPECT_EQ(deep.entries, (Paths{"C:\\M\\2 two.MID", "C:\\M\\10 ten.wav", "C:\\M\\Apple.aiff",
+                                 "C:\\M\\a\\y.rmi", "C:\\M\\a\\deep\\z.au", "C:\\M\\b\\x.snd"}));
+}
+
+TEST_F(Selecting, NamesAreConvertedWholeOrRefusedNeverMangled) {
+  files.Put(u8"C:\\曲\\ソ\\表.wav");
+  files.Put(u8"C:\\曲\\ソ\\café.wav");
+  files.Put(u8"C:\\曲\\ソ\\ｱ～.mid");
+  files.Put(u8"C:\\曲\\ソ\\Émigré\\a.wav");
+  Selection s = Select({u8"C:\\曲"}, true);
+  // ソ and 表 end in the byte of a backslash: the folder still gets its own separator.
+  // Kanji (lead bytes from 0x81) come before half-width kana (0xA1 to 0xDF).
+  EXPECT_EQ(s.entries, (Paths{"C:\\曲\\ソ\\表.wav", "C:\\曲\\ソ\\ｱ～.mid"}));
+  ASSERT_EQ(s.refused.size(), 2u);
+  const std::string cafe = u8"C:\\曲\\ソ\\café.wav", emigre = u8"C:\\曲\\ソ\\Émigré";
+  EXPECT_EQ(s.refused[0].path, cafe);
+  EXPECT_EQ(s.refused[0].reason, Refusal::NotCp932);
+  // A folder that code page 932 cannot name is refused once, with everything in it.
+  EXPECT_EQ(s.refused[1].path, emigre);
+  EXPECT_EQ(files.listed, (Paths{u8"C:\\曲", u8"C:\\曲\\ソ"}));
+}
+
+TEST_F(Selecting, PathsLongerThanThePlayersOpenCommandTakesAreRefused) {
+  // The open command holds 303 characters, 24 of them its own: a path of 279 still plays.
+  const std::string folder = "C:\\" + std::string(200, 'f');
+  const std::string fits = folder + "\\" + std::string(71, 'n') + ".wav";
+  const std::string tooLong = folder + "\\" + std::string(72, 'n') + ".wav";
+  ASSERT_EQ(fits.size(), 279u);
+  files.Put(fits);
+  files.Put(tooLong);
+  Selection s = Select({folder, tooLong});
+  EXPECT_EQ(s.entries, Paths{fits});
+  EXPECT_EQ(Reasons(s), (std::vector<Refusal>{Refusal::TooLong, Refusal::TooLong}));
+
+  // A folder so long that nothing in it could play is not even read.
+  const std::string deep = "C:\\" + std::string(276, 'd');
+  files.Put(deep + "\\a.wav");
+  files.listed.clear();
+  EXPECT_EQ(Reasons(Select({deep})), std::vector<Refusal>{Refusal::TooLong});
+  EXPECT_TRUE(files.listed.empty());
+}
+
+TEST_F(Selecting, NamedFilesKeepTheGivenOrderAndAreRefusedForTheirTypeOrAbsence) {
+  files.Put("C:\\M\\b.wav");
+  files.Put("C:\\M\\a.mid");
+  files.Put("C:\\M\\notes.txt");
+  files.PutFolder("C:\\Locked");
+  files.unreadable.insert("C:\\Locked");
+  Selection s =
+      Select({"C:\\M\\b.wav", "C:\\M\\notes.txt", "C:\\M\\gone.wav", "C:\\Locked", "C:\\M\\a.mid"});
+  EXPECT_EQ(s.entries, (Paths{"C:\\M\\b.wav", "C:\\M\\a.mid"}));
+  EXPECT_EQ(Reasons(s),
+            (std::vector<Refusal>{Refusal::UnknownType, Refusal::Missing, Refusal::Unreadable}));
+  EXPECT_EQ(s.refused[1].path, "C:\\M\\gone.wav");
+}
+
+TEST_F(Selecting, AnM3u8PlaylistGivesItsEntriesInItsOrderResolvedAgainstItsFolder) {
+  files.Put(u8"C:\\P\\曲\\あ.wav");
+  files.Put("C:\\P\\z.wav");
+  files.Put("C:\\Other\\y.mid");
+  files.Put("D:\\x.au");
+  files.PutFolder("C:\\P\\folder.wav");
+  files.Put(u8"C:\\P\\list.m3u8",
+            std::string("\xEF\xBB\xBF") +
+                u8"#EXTM3U\r\n#EXTINF:12,Title\r\nz.wav\r\n\r\n  曲/あ.wav \n"
+                u8"..\\Other\\.\\y.mid\n\\Other\\y.mid\nD:\\x.au\nhttp://radio.example/s.mp3\n"
+                u8"missing.wav\nfolder.wav\nimage.png\ncafé.wav\n");
+  Selection s = Select({"C:\\P\\list.m3u8"});
+  EXPECT_EQ(s.entries, (Paths{"C:\\P\\z.wav", "C:\\P\\曲\\あ.wav", "C:\\Other\\y.mid",
+                              "C:\\Other\\y.mid", "D:\\x.au"}));
+  EXPECT_EQ(Reasons(s),
+            (std::vector<Refusal>{Refusal::NotAFile, Refusal::Missing, Refusal::NotAFile,
+                                  Refusal::UnknownType, Refusal::NotCp932}));
+  EXPECT_EQ(s.refused[1].path, "C:\\P\\missing.wav");
+}
+
+TEST_F(Selecting, AnM3uPlaylistIsCodePage932TextAndABadLineIsRefusedAlone) {
+  files.Put(u8"C:\\P\\ソ.wav");
+  files.Put("C:\\P\\b.wav");
+  // Written by the compiler in code page 932: ソ is 83 5C. Then a lone lead byte.
+  files.Put("C:\\P\\old.M3U", std::string("ソ.wav\r\n") + "\x83\r\nb.wav\r\n");
+  files.Put("C:\\P\\gone.m3u");
+  files.unreadable.insert("C:\\P\\gone.m3u");
+  Selection s = Select({"C:\\P\\old.M3U", "C:\\P\\gone.m3u"});
+  EXPECT_EQ(s.entries, (Paths{"C:\\P\\ソ.wav", "C:\\P\\b.wav"}));
+  EXPECT_EQ(Reasons(s), (std::vector<Refusal>{Refusal::BadPlaylistText, Refusal::Unreadable}));
+  EXPECT_EQ(s.refused[0].path, "?");
+}
+
+}  // namespace
+}  // namespace tavel::listmaker
