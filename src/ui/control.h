@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/control_binder.h"
 #include "ui/geometry.h"
 
 namespace tavel {
@@ -29,8 +30,9 @@ enum class Change {
   Checked,
   Range,  // scroll bar minimum, maximum and large change
   Position,
-  Panels,  // status bar panel texts and widths
-  Redraw,  // a bulk update ended: repaint now
+  Panels,      // status bar panel texts and widths
+  ItemHeight,  // the height of the items of an owner-drawn list
+  Redraw,      // a bulk update ended: repaint now
 };
 
 // Receives state changes of one control; the Windows binding implements it. Headless controls have
@@ -99,6 +101,10 @@ class Control {
 
   // Lays out children that are aligned to an edge or to the client area, in creation order.
   void ArrangeAligned();
+
+  // Gives the binder this control's kind; a control without a window of its own (a form) gives
+  // nothing.
+  virtual void BindTo(ControlBinder&) {}
 
   // Client size: forms override it to exclude borders and menu; for others the bounds.
   virtual Size ClientSize() const { return {bounds_.width, bounds_.height}; }

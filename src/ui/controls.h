@@ -14,6 +14,7 @@ enum class TextAlign { Left, Right, Center };
 class Label : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   // An auto-sized label takes the measured size of its caption whenever the caption or font
   // changes.
   bool AutoSize() const { return autoSize_; }
@@ -32,6 +33,7 @@ class Label : public Control {
 class Button : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   // The default button answers Enter; a non-zero modal result closes a modal form with it.
   bool Default() const { return default_; }
   void SetDefault(bool on) { default_ = on; }
@@ -52,6 +54,7 @@ class Button : public Control {
 class CheckBox : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   bool Checked() const { return checked_; }
   // Setting the check from the program raises no event.
   void SetChecked(bool on);
@@ -65,6 +68,7 @@ class CheckBox : public Control {
 class RadioGroup : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   int ItemIndex() const { return itemIndex_; }
@@ -81,6 +85,7 @@ enum class Bevel { None, Lowered, Raised };
 class Panel : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   Bevel Outer() const { return outer_; }
   void SetOuter(Bevel b) { outer_ = b; }
 
@@ -91,6 +96,7 @@ class Panel : public Control {
 class Edit : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   // An edit's text is its caption; the binding reports typing through TextFromWindow.
   void TextFromWindow(const std::string& text);
   std::function<void()> OnChange;
@@ -112,6 +118,7 @@ enum class ScrollCode {
 class ScrollBar : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   int Min() const { return min_; }
   int Max() const { return max_; }
   int LargeChange() const { return largeChange_; }
@@ -133,6 +140,7 @@ class ScrollBar : public Control {
 class SpinButton : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   std::function<void()> OnUpClick;
   std::function<void()> OnDownClick;
 };

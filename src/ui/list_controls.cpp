@@ -70,6 +70,38 @@ void ItemList::EndUpdate() {
   Changed(Change::Redraw);
 }
 
+void ItemList::SetItemHeight(int height) {
+  if (height < 1 || height == itemHeight_) return;
+  itemHeight_ = height;
+  Changed(Change::ItemHeight);
+}
+
+void ItemList::DrawItem(Canvas& canvas, int index, const Rect& rect, ItemState state) {
+  bool isItem = index >= 0 && index < Count();
+  if (isItem && OnDrawItem) {
+    OnDrawItem(canvas, index, rect, state);
+  } else {
+    canvas.Fill(rect, canvas.System(state.selected && isItem ? SystemColor::Highlight
+                                                             : SystemColor::Window));
+    if (isItem) {
+      SystemColor text = state.disabled   ? SystemColor::GrayText
+                         : state.selected ? SystemColor::HighlightText
+                                          : SystemColor::WindowText;
+      Rect inner{rect.left + 2, rect.top, rect.width - 2, rect.height};
+      canvas.WriteText(inner, Item(index), GetFont(), canvas.System(text));
+    }
+  }
+  if (state.focused) canvas.DrawFocusFrame(rect);
+}
+
+int ItemList::MeasureItem(int index) {
+  int height = itemHeight_;
+  if (style_ == ListStyle::OwnerDrawVariable && OnMeasureItem && index >= 0 && index < Count()) {
+    OnMeasureItem(index, height);
+  }
+  return height;
+}
+
 void ListBox::UserClick(int index) {
   SelectionFromWindow(index);
   Changed(Change::ItemIndex);

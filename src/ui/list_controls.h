@@ -5,9 +5,22 @@
 #include <string>
 #include <vector>
 
+#include "ui/canvas.h"
 #include "ui/control.h"
 
 namespace tavel {
+
+// How a list's items are drawn: by the system as texts, or by the program (OnDrawItem), all items
+// as high as ItemHeight or each as high as OnMeasureItem says.
+enum class ListStyle { Standard, OwnerDrawFixed, OwnerDrawVariable };
+
+// The state of one item as it is drawn.
+struct ItemState {
+  bool selected = false;
+  bool focused = false;
+  bool disabled = false;
+  bool inField = false;  // the selection field of a combo box rather than its list
+};
 
 // Items and a selected index shared by list boxes and combo boxes.
 class ItemList : public Control {
@@ -37,6 +50,27 @@ class ItemList : public Control {
   void EndUpdate();
   bool Updating() const { return updateDepth_ > 0; }
 
+  // The style takes effect when the window is made. An owner-drawn list keeps its texts as items
+  // too, so that screen readers and other programs can read them.
+  ListStyle Style() const { return style_; }
+  void SetStyle(ListStyle style) { style_ = style; }
+  bool OwnerDrawn() const { return style_ != ListStyle::Standard; }
+  // The height of each item of an owner-drawn list (the starting height of variable ones).
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int height);
+
+  // Draws the whole item into `rect`: the focus frame follows it when `state.focused`.
+  std::function<void(Canvas& canvas, int index, const Rect& rect, ItemState state)> OnDrawItem;
+  // Sets the height of one item of a variable list; `height` starts at ItemHeight.
+  std::function<void(int index, int& height)> OnMeasureItem;
+
+  // The window asks for one item to be drawn; without OnDrawItem it shows the item's text as the
+  // system would. An index that is not an item (an empty list, a combo box without a selection)
+  // draws only the background and the focus frame.
+  void DrawItem(Canvas& canvas, int index, const Rect& rect, ItemState state);
+  // The window asks how high an item is.
+  int MeasureItem(int index);
+
  protected:
   void ItemsChanged(Change c, int index);
 
@@ -45,11 +79,14 @@ class ItemList : public Control {
   int itemIndex_ = -1;
   int updateDepth_ = 0;
   bool pendingReset_ = false;
+  ListStyle style_ = ListStyle::Standard;
+  int itemHeight_ = 16;
 };
 
 class ListBox : public ItemList {
  public:
   using ItemList::ItemList;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   std::function<void()> OnDblClick;
   // The user clicked an item: the selection changes, then OnClick runs.
   void UserClick(int index);
@@ -59,6 +96,7 @@ class ListBox : public ItemList {
 class ComboBox : public ItemList {
  public:
   using ItemList::ItemList;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   // The user picked an item from the drop-down list.
   std::function<void()> OnChange;
   // The box received the focus.
@@ -75,6 +113,7 @@ struct StatusPanel {
 class StatusBar : public Control {
  public:
   using Control::Control;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   const std::vector<StatusPanel>& Panels() const { return panels_; }
   void SetPanelCount(int count);
   void SetPanelText(int index, const std::string& text);

@@ -4,48 +4,11 @@
 
 #include <windows.h>
 
+#include "platform/win32/handles.h"
+
 namespace tavel {
 
 namespace {
-
-// Owns a file handle for one use.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() {
-    if (Valid()) CloseHandle(h_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return h_; }
-  // Closes now and tells whether the close (which may flush) succeeded.
-  bool Close() {
-    HANDLE h = h_;
-    h_ = INVALID_HANDLE_VALUE;
-    return CloseHandle(h) != 0;
-  }
-
- private:
-  HANDLE h_;
-};
-
-// Owns a directory search; the search is closed on every way out.
-class SearchHandle {
- public:
-  explicit SearchHandle(HANDLE h) : h_(h) {}
-  ~SearchHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  SearchHandle(const SearchHandle&) = delete;
-  SearchHandle& operator=(const SearchHandle&) = delete;
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
 
 // '*' and '?' are below every trail byte, so a plain byte test cannot hit half a character.
 bool HasWildcard(const std::string& path) {

@@ -224,14 +224,28 @@ class SpinButtonPeer : public ChildPeer {
 
 }  // namespace
 
-std::unique_ptr<ChildPeer> MakeButtonLikePeer(FormWindow& form, Control& control) {
-  if (dynamic_cast<Label*>(&control)) return std::make_unique<LabelPeer>(form, control);
-  if (dynamic_cast<Button*>(&control)) return std::make_unique<ButtonPeer>(form, control);
-  if (dynamic_cast<CheckBox*>(&control)) return std::make_unique<CheckBoxPeer>(form, control);
-  if (dynamic_cast<Edit*>(&control)) return std::make_unique<EditPeer>(form, control);
-  if (dynamic_cast<ScrollBar*>(&control)) return std::make_unique<ScrollBarPeer>(form, control);
-  if (dynamic_cast<SpinButton*>(&control)) return std::make_unique<SpinButtonPeer>(form, control);
-  return nullptr;
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Label& control) {
+  return std::make_unique<LabelPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Button& control) {
+  return std::make_unique<ButtonPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, CheckBox& control) {
+  return std::make_unique<CheckBoxPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Edit& control) {
+  return std::make_unique<EditPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ScrollBar& control) {
+  return std::make_unique<ScrollBarPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, SpinButton& control) {
+  return std::make_unique<SpinButtonPeer>(form, control);
 }
 
 }  // namespace tavel

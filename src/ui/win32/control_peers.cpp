@@ -114,7 +114,7 @@ COLORREF DrawnPeer::Background() const {
 LRESULT DrawnPeer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (!live_) return Default(msg, wp, lp);
   LRESULT routed = 0;
-  if (Ui().RouteToChild(msg, wp, lp, routed)) return routed;
+  if (Ui().RouteToChild(Hwnd(), msg, wp, lp, routed)) return routed;
   switch (msg) {
     case WM_ERASEBKGND: {
       RECT r;
@@ -149,10 +149,38 @@ LRESULT DrawnPeer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Default(msg, wp, lp);
 }
 
+namespace {
+
+// Makes the peer of the kind the control names.
+class PeerMaker : public ControlBinder {
+ public:
+  explicit PeerMaker(FormWindow& form) : form_(form) {}
+  std::unique_ptr<ChildPeer> Take() { return std::move(made_); }
+
+  void Bind(Label& c) override { made_ = PeerFor(form_, c); }
+  void Bind(Button& c) override { made_ = PeerFor(form_, c); }
+  void Bind(CheckBox& c) override { made_ = PeerFor(form_, c); }
+  void Bind(RadioGroup& c) override { made_ = PeerFor(form_, c); }
+  void Bind(Panel& c) override { made_ = PeerFor(form_, c); }
+  void Bind(Edit& c) override { made_ = PeerFor(form_, c); }
+  void Bind(ScrollBar& c) override { made_ = PeerFor(form_, c); }
+  void Bind(SpinButton& c) override { made_ = PeerFor(form_, c); }
+  void Bind(ListBox& c) override { made_ = PeerFor(form_, c); }
+  void Bind(ComboBox& c) override { made_ = PeerFor(form_, c); }
+  void Bind(StatusBar& c) override { made_ = PeerFor(form_, c); }
+  void Bind(Image& c) override { made_ = PeerFor(form_, c); }
+
+ private:
+  FormWindow& form_;
+  std::unique_ptr<ChildPeer> made_;
+};
+
+}  // namespace
+
 std::unique_ptr<ChildPeer> MakePeer(FormWindow& form, Control& control) {
-  if (auto peer = MakeListPeer(form, control)) return peer;
-  if (auto peer = MakeButtonLikePeer(form, control)) return peer;
-  return MakeDrawnPeer(form, control);
+  PeerMaker maker(form);
+  control.BindTo(maker);
+  return maker.Take();
 }
 
 }  // namespace tavel

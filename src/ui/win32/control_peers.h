@@ -40,6 +40,12 @@ class ChildPeer : public ControlPeer {
   virtual void OnScroll(int /*code*/) {}
   // The brush for a WM_CTLCOLOR... message, or null to leave the colours to the system.
   virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+  // Owner drawing: false (or 0) when the control does not draw its items itself. The measure
+  // arrives while the window is still being made, before Handle() is known.
+  virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+  virtual bool OnMeasureItem(MEASUREITEMSTRUCT& /*item*/) { return false; }
+  virtual int OnCompareItem(const COMPAREITEMSTRUCT& /*items*/) { return 0; }
+  virtual bool OnDeleteItem(const DELETEITEMSTRUCT& /*item*/) { return false; }
 
  protected:
   // Kind-specific handling of a change; false leaves it to the common handling (caption, bounds,
@@ -80,13 +86,25 @@ class DrawnPeer : public ChildPeer, public WindowBase {
   bool pressed_ = false;
 };
 
-// The peer for a control of any kind; null for kinds that have no window.
+// The peer for a control of any kind, as the control's kind chooses it; null for kinds that have
+// no window.
 std::unique_ptr<ChildPeer> MakePeer(FormWindow& form, Control& control);
 
-// Per kind, null when `control` is not of the kinds the function makes.
-std::unique_ptr<ChildPeer> MakeButtonLikePeer(FormWindow& form, Control& control);
-std::unique_ptr<ChildPeer> MakeListPeer(FormWindow& form, Control& control);
-std::unique_ptr<ChildPeer> MakeDrawnPeer(FormWindow& form, Control& control);
+// The peers of each kind: the standard controls (button_peers.cpp),
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Label& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Button& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, CheckBox& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Edit& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ScrollBar& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, SpinButton& control);
+// the lists (list_peers.cpp),
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ListBox& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ComboBox& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, StatusBar& control);
+// and the controls drawn by classes of our own (drawn_peers.cpp).
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Panel& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, RadioGroup& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Image& control);
 
 // Window classes of our own controls, registered once per process.
 void RegisterDrawnClasses(HINSTANCE instance);

@@ -1,14 +1,15 @@
 // Peers drawn by window classes of our own: panel, radio group, image.
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
 
+#include "platform/win32/handles.h"
 #include "ui/controls.h"
 #include "ui/image.h"
 #include "ui/win32/control_peers.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/gdi_cache.h"
+#include "ui/win32/gdi_canvas.h"
 #include "ui/win32/win32_ui.h"
 
 namespace tavel {
@@ -43,12 +44,11 @@ class PanelPeer : public DrawnPeer {
     if (bevel == Bevel::Lowered) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     const std::string& caption = control_.Caption();
     if (caption.empty()) return;
-    HGDIOBJ old = SelectObject(dc, Ui().Gdi().FontFor(control_.GetFont()));
+    SelectedObject font(dc, Ui().Gdi().FontFor(control_.GetFont()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColor(control_, COLOR_BTNTEXT));
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
   }
 };
 
@@ -144,12 +144,10 @@ class RadioGroupPeer : public DrawnPeer {
   }
 
   int CaptionHeight() const {
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, Ui().Gdi().FontFor(control_.GetFont()));
+    WindowDC dc(hwnd_);
+    SelectedObject font(dc.Get(), Ui().Gdi().FontFor(control_.GetFont()));
     TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
+    GetTextMetricsA(dc.Get(), &tm);
     return tm.tmHeight;
   }
 
@@ -179,24 +177,7 @@ class ImagePeer : public DrawnPeer {
     return true;
   }
   void Paint(HDC dc, const RECT&) override {
-    const Bitmap& picture = static_cast<Image&>(control_).Picture();
-    if (picture.width <= 0 || picture.height <= 0) return;
-    // Our colours are 0x00BBGGRR; a 32-bit DIB wants blue in the lowest byte.
-    std::vector<std::uint32_t> bits(picture.pixels.size());
-    for (size_t i = 0; i < bits.size(); ++i) {
-      std::uint32_t c = picture.pixels[i];
-      bits[i] = ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(picture.width),
-                      static_cast<DWORD>(picture.height), 0, 0, 0,
-                      static_cast<UINT>(picture.height), bits.data(), &info, DIB_RGB_COLORS);
+    PutBitmap(dc, 0, 0, static_cast<Image&>(control_).Picture(), SRCCOPY);
   }
 };
 
@@ -208,11 +189,16 @@ void RegisterDrawnClasses(HINSTANCE instance) {
   WindowBase::RegisterClassOnce(instance, kImageClass, nullptr, 0);
 }
 
-std::unique_ptr<ChildPeer> MakeDrawnPeer(FormWindow& form, Control& control) {
-  if (dynamic_cast<Panel*>(&control)) return std::make_unique<PanelPeer>(form, control);
-  if (dynamic_cast<RadioGroup*>(&control)) return std::make_unique<RadioGroupPeer>(form, control);
-  if (dynamic_cast<Image*>(&control)) return std::make_unique<ImagePeer>(form, control);
-  return nullptr;
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Panel& control) {
+  return std::make_unique<PanelPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, RadioGroup& control) {
+  return std::make_unique<RadioGroupPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Image& control) {
+  return std::make_unique<ImagePeer>(form, control);
 }
 
 }  // namespace tavel

@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/win32/control_id.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/win32_ui.h"
 
@@ -71,6 +72,7 @@ void FormWindow::Destroy() {
   for (auto& peer : peers_) {
     peer->Disconnect();
     Unregister(*peer);
+    ui_.UnregisterChildIds(*peer);
   }
   if (Hwnd()) DestroyWindow(Hwnd());
   peers_.clear();
@@ -84,6 +86,7 @@ void FormWindow::CreateChildren(Control& parent, HWND container) {
     if (!made) continue;
     ChildPeer& peer = *made;
     peers_.push_back(std::move(made));
+    ui_.RegisterChildId(container, ControlIdFor(child->Name()), &peer);
     peer.Create(container);
     // Later controls lie above earlier ones, as they are laid out: the play bar over the selector,
     // the opening panel over everything.
@@ -223,13 +226,16 @@ void FormWindow::OnActivate(bool active) {
 }
 
 LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // The controls' windows are being made while the form is not yet live, and they may ask their
+  // container already (an owner-drawn list its items' height); only registered controls get
+  // anything, and none are registered once the form is going.
+  LRESULT routed = 0;
+  if (ui_.RouteToChild(Hwnd(), msg, wp, lp, routed)) return routed;
   if (!live_) return Default(msg, wp, lp);
   if (msg >= WM_USER && form_.OnMessage &&
       form_.OnMessage(msg, static_cast<std::uintptr_t>(wp), static_cast<std::intptr_t>(lp))) {
     return 0;
   }
-  LRESULT routed = 0;
-  if (ui_.RouteToChild(msg, wp, lp, routed)) return routed;
   switch (msg) {
     case WM_COMMAND:
       if (lp == 0 && HIWORD(wp) == 0 && menuBar_) {

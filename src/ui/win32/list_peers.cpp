@@ -9,6 +9,7 @@
 #include "ui/list_controls.h"
 #include "ui/win32/control_peers.h"
 #include "ui/win32/gdi_cache.h"
+#include "ui/win32/gdi_canvas.h"
 #include "ui/win32/win32_ui.h"
 
 namespace tavel {
@@ -25,14 +26,39 @@ LPARAM Text(const std::string& s) {
 
 // The messages that do the same to a list box and to a combo box's list.
 struct ListMessages {
-  UINT reset, initStorage, add, insert, remove, setSelection, getSelection, count;
+  UINT reset, initStorage, add, insert, remove, setSelection, getSelection, count, setItemHeight;
 };
-constexpr ListMessages kListBoxMessages{LB_RESETCONTENT, LB_INITSTORAGE,  LB_ADDSTRING,
-                                        LB_INSERTSTRING, LB_DELETESTRING, LB_SETCURSEL,
-                                        LB_GETCURSEL,    LB_GETCOUNT};
-constexpr ListMessages kComboBoxMessages{CB_RESETCONTENT, CB_INITSTORAGE,  CB_ADDSTRING,
-                                         CB_INSERTSTRING, CB_DELETESTRING, CB_SETCURSEL,
-                                         CB_GETCURSEL,    CB_GETCOUNT};
+constexpr ListMessages kListBoxMessages{
+    LB_RESETCONTENT, LB_INITSTORAGE, LB_ADDSTRING, LB_INSERTSTRING,  LB_DELETESTRING,
+    LB_SETCURSEL,    LB_GETCURSEL,   LB_GETCOUNT,  LB_SETITEMHEIGHT,
+};
+constexpr ListMessages kComboBoxMessages{
+    CB_RESETCONTENT, CB_INITSTORAGE, CB_ADDSTRING, CB_INSERTSTRING,  CB_DELETESTRING,
+    CB_SETCURSEL,    CB_GETCURSEL,   CB_GETCOUNT,  CB_SETITEMHEIGHT,
+};
+
+// The style bits of an owner-drawn list box, or of a combo box with the combo box's own bits.
+// The items keep their texts either way.
+DWORD OwnerDrawStyle(ListStyle style, bool combo) {
+  switch (style) {
+    case ListStyle::OwnerDrawFixed:
+      return combo ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    case ListStyle::OwnerDrawVariable:
+      return combo ? CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS
+                   : LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
+    default:
+      return 0;
+  }
+}
+
+ItemState StateOf(UINT itemState) {
+  ItemState state;
+  state.selected = (itemState & ODS_SELECTED) != 0;
+  state.focused = (itemState & ODS_FOCUS) != 0;
+  state.disabled = (itemState & ODS_DISABLED) != 0;
+  state.inField = (itemState & ODS_COMBOBOXEDIT) != 0;
+  return state;
+}
 
 class ItemListPeer : public ChildPeer {
  public:
@@ -40,6 +66,22 @@ class ItemListPeer : public ChildPeer {
       : ChildPeer(form, control), m_(messages) {}
 
   HBRUSH OnCtlColor(HDC dc) override { return FieldColors(dc); }
+
+  // Every action (the whole item, its selection, its focus) draws the whole item anew.
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override {
+    if (!List().OwnerDrawn()) return false;
+    const RECT& r = item.rcItem;
+    GdiCanvas canvas(item.hDC, Ui().Gdi());
+    List().DrawItem(canvas, static_cast<int>(item.itemID),
+                    {r.left, r.top, r.right - r.left, r.bottom - r.top}, StateOf(item.itemState));
+    return true;
+  }
+  // A combo box asks for its selection field as item -1.
+  bool OnMeasureItem(MEASUREITEMSTRUCT& item) override {
+    if (!List().OwnerDrawn()) return false;
+    item.itemHeight = static_cast<UINT>(List().MeasureItem(static_cast<int>(item.itemID)));
+    return true;
+  }
 
  protected:
   ItemList& List() const { return static_cast<ItemList&>(control_); }
@@ -63,6 +105,9 @@ class ItemListPeer : public ChildPeer {
         return true;
       case Change::ItemIndex:
         Select();
+        return true;
+      case Change::ItemHeight:
+        SetItemHeight();
         return true;
       default:
         return false;
@@ -90,6 +135,14 @@ class ItemListPeer : public ChildPeer {
   }
 
  private:
+  // Variable lists ask again for each item they are given, so a new starting height reaches
+  // only the items added after it.
+  void SetItemHeight() {
+    if (!List().OwnerDrawn()) return;
+    Send(hwnd_, m_.setItemHeight, 0, List().ItemHeight());
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
   int WindowCount() const { return static_cast<int>(Send(hwnd_, m_.count)); }
 
   // A single change that does not fit what the window holds means they differ: fill it anew.
@@ -131,7 +184,9 @@ class ListBoxPeer : public ItemListPeer {
  public:
   ListBoxPeer(FormWindow& form, Control& control) : ItemListPeer(form, control, kListBoxMessages) {}
   void Create(HWND parent) override {
-    CreateStandard(parent, "LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+    CreateStandard(parent, "LISTBOX",
+                   WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                       OwnerDrawStyle(List().Style(), false),
                    WS_EX_CLIENTEDGE);
     FillAll();
   }
@@ -149,7 +204,9 @@ class ComboBoxPeer : public ItemListPeer {
   ComboBoxPeer(FormWindow& form, Control& control)
       : ItemListPeer(form, control, kComboBoxMessages) {}
   void Create(HWND parent) override {
-    CreateStandard(parent, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+    CreateStandard(
+        parent, "COMBOBOX",
+        WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | OwnerDrawStyle(List().Style(), true));
     FillAll();
   }
   void OnCommand(HWND, int code) override {
@@ -221,11 +278,16 @@ class StatusBarPeer : public ChildPeer {
 
 }  // namespace
 
-std::unique_ptr<ChildPeer> MakeListPeer(FormWindow& form, Control& control) {
-  if (dynamic_cast<ListBox*>(&control)) return std::make_unique<ListBoxPeer>(form, control);
-  if (dynamic_cast<ComboBox*>(&control)) return std::make_unique<ComboBoxPeer>(form, control);
-  if (dynamic_cast<StatusBar*>(&control)) return std::make_unique<StatusBarPeer>(form, control);
-  return nullptr;
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ListBox& control) {
+  return std::make_unique<ListBoxPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ComboBox& control) {
+  return std::make_unique<ComboBoxPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, StatusBar& control) {
+  return std::make_unique<StatusBarPeer>(form, control);
 }
 
 }  // namespace tavel

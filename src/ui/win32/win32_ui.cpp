@@ -2,6 +2,7 @@
 // routing, text metrics, timers, cursor and hints.
 #include "ui/win32/win32_ui.h"
 
+#include "platform/win32/handles.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/win32/control_peers.h"
@@ -71,13 +72,11 @@ Size Win32Ui::FrameSize(const Form& form) {
 Size Win32Ui::MeasureText(const Font& font, const std::string& text) {
   // An empty text still takes one line (as wide as a blank), as a label shows it.
   const std::string measured = text.empty() ? std::string(" ") : text;
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, gdi_.FontFor(font));
+  WindowDC dc(nullptr);
+  SelectedObject selected(dc.Get(), gdi_.FontFor(font));
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc, measured.c_str(), static_cast<int>(measured.size()), &r,
+  DrawTextA(dc.Get(), measured.c_str(), static_cast<int>(measured.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_LEFT);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -144,7 +143,60 @@ void Win32Ui::UnregisterChild(HWND hwnd) {
   children_.erase(hwnd);
 }
 
-bool Win32Ui::RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+void Win32Ui::RegisterChildId(HWND container, int id, ChildPeer* peer) {
+  childIds_[{container, id}] = peer;
+}
+
+void Win32Ui::UnregisterChildIds(const ChildPeer& peer) {
+  for (auto it = childIds_.begin(); it != childIds_.end();) {
+    it = it->second == &peer ? childIds_.erase(it) : std::next(it);
+  }
+}
+
+ChildPeer* Win32Ui::ChildOf(HWND hwnd) const {
+  auto it = children_.find(hwnd);
+  return it == children_.end() ? nullptr : it->second;
+}
+
+// Drawing, comparing and deleting items name the control's window; measuring names its
+// identifier, since the first measure comes before the window exists. Menus are not ours to draw.
+// What the control leaves to the system goes on to the default handling.
+bool Win32Ui::RouteOwnerDraw(HWND receiver, UINT msg, LPARAM lp, LRESULT& result) {
+  result = TRUE;
+  switch (msg) {
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      ChildPeer* peer = item.CtlType == ODT_MENU ? nullptr : ChildOf(item.hwndItem);
+      return peer && peer->OnDrawItem(item);
+    }
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (item.CtlType == ODT_MENU) return false;
+      auto it = childIds_.find({receiver, static_cast<int>(item.CtlID)});
+      return it != childIds_.end() && it->second->OnMeasureItem(item);
+    }
+    case WM_COMPAREITEM: {
+      const auto& items = *reinterpret_cast<const COMPAREITEMSTRUCT*>(lp);
+      ChildPeer* peer = ChildOf(items.hwndItem);
+      if (!peer) return false;
+      result = peer->OnCompareItem(items);
+      return true;
+    }
+    case WM_DELETEITEM: {
+      const auto& item = *reinterpret_cast<const DELETEITEMSTRUCT*>(lp);
+      ChildPeer* peer = ChildOf(item.hwndItem);
+      return peer && peer->OnDeleteItem(item);
+    }
+    default:
+      return false;
+  }
+}
+
+bool Win32Ui::RouteToChild(HWND receiver, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_DRAWITEM || msg == WM_MEASUREITEM || msg == WM_COMPAREITEM ||
+      msg == WM_DELETEITEM) {
+    return RouteOwnerDraw(receiver, msg, lp, result);
+  }
   HWND from = nullptr;
   if (msg == WM_NOTIFY) {
     from = reinterpret_cast<const NMHDR*>(lp)->hwndFrom;
@@ -153,9 +205,9 @@ bool Win32Ui::RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     from = reinterpret_cast<HWND>(lp);
   }
   if (!from) return false;
-  auto it = children_.find(from);
-  if (it == children_.end()) return false;
-  ChildPeer& peer = *it->second;
+  ChildPeer* found = ChildOf(from);
+  if (!found) return false;
+  ChildPeer& peer = *found;
   result = 0;
   switch (msg) {
     case WM_COMMAND:

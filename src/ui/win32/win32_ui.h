@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "ui/backend.h"
 #include "ui/win32/gdi_cache.h"
@@ -52,9 +53,13 @@ class Win32Ui : public UiBackend {
   int HintPause() const { return hintPause_; }
   void RegisterChild(HWND hwnd, ChildPeer* peer);
   void UnregisterChild(HWND hwnd);
-  // Delivers a child window's notification (command, notify, scroll, colours) that arrived at its
-  // container to the control's peer; false when it is none of ours.
-  bool RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // A control is known by its identifier inside its container before its window exists, so that
+  // what the window asks while it is being made (the height of owner-drawn items) reaches it.
+  void RegisterChildId(HWND container, int id, ChildPeer* peer);
+  void UnregisterChildIds(const ChildPeer& peer);
+  // Delivers a child window's notification (command, notify, scroll, colours, owner drawing) that
+  // arrived at its container `receiver` to the control's peer; false when it is none of ours.
+  bool RouteToChild(HWND receiver, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   // Answers WM_SETCURSOR while busy; false otherwise.
   bool SetCursorIfBusy();
 
@@ -64,6 +69,8 @@ class Win32Ui : public UiBackend {
   HWND HwndOf(Control& control) const;
   void Dispatch(MSG& msg);
   bool HandleDialogKey(const MSG& msg);
+  ChildPeer* ChildOf(HWND hwnd) const;
+  bool RouteOwnerDraw(HWND receiver, UINT msg, LPARAM lp, LRESULT& result);
 
   HINSTANCE instance_;
   HICON icon_;
@@ -71,6 +78,7 @@ class Win32Ui : public UiBackend {
   TimerHost timers_;
   std::map<const Form*, std::unique_ptr<FormWindow>> forms_;
   std::unordered_map<HWND, ChildPeer*> children_;
+  std::map<std::pair<HWND, int>, ChildPeer*> childIds_;
   bool busy_ = false;
   std::string appTitle_;
   int hintPause_ = 500;
