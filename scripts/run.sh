@@ -18,10 +18,12 @@ demo=$root/build/demo
 
 bash scripts/install-deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$(nproc 2>/dev/null || echo 2)" --target TaVEL32 make_demo title_watch
+cmake --build --preset win64 -j "$(nproc 2>/dev/null || echo 2)" --target TaVEL32 TAVLIST make_demo \
+  title_watch
 
 mkdir -p "$demo"
-cp build/win64/TaVEL32.EXE build/win64/make_demo.exe build/win64/title_watch.exe "$demo/"
+cp build/win64/TaVEL32.EXE build/win64/TAVLIST.EXE build/win64/make_demo.exe \
+  build/win64/title_watch.exe "$demo/"
 
 echo "starting TaVEL32.EXE from $demo (Wine prefix $prefix); close the player or press Ctrl-C to end"
 exec bash scripts/wine-session.sh --prefix "$prefix" bash -c '
@@ -38,6 +40,11 @@ exec bash scripts/wine-session.sh --prefix "$prefix" bash -c '
   setting INDEX "0,-1"
   cd "$demo"
   "$WINE" make_demo.exe "$windows_demo" || { echo "cannot write the demo tunes" >&2; exit 1; }
+  # The demo memory M0 is made as a user makes one: TAVLIST.EXE lists the music files of the
+  # folder. Its messages are Shift-JIS when they go to a pipe; the terminal gets UTF-8.
+  set -o pipefail
+  "$WINE" TAVLIST.EXE M0 /R "$windows_demo" 2>&1 | iconv -f CP932 -t UTF-8 ||
+    { echo "cannot write the demo memory" >&2; exit 1; }
   "$WINE" title_watch.exe &
   "$WINE" TaVEL32.EXE
   wait' run "$demo"

@@ -76,7 +76,8 @@ native_preset native
 native_preset sanitize
 
 if step "win32: configure" cmake --preset win32 &&
-  step "win32: build TaVEL32.EXE" cmake --build --preset win32 -j "$jobs" --target TaVEL32; then
+  step "win32: build TaVEL32.EXE and TAVLIST.EXE" \
+    cmake --build --preset win32 -j "$jobs" --target TaVEL32 TAVLIST; then
   # The 32-bit program cannot run here, but its import table can be checked.
   step "win32: import check" ctest --test-dir build/win32 -R imports_only_system_dlls --no-tests=error
 else

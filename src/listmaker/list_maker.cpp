@@ -22,7 +22,7 @@ std::optional<Target> TargetOf(const ListRequest& request, ListMakerContext& c) 
       request.playerFolder.empty() ? c.ownFolder : c.music.FullPath(request.playerFolder);
   std::optional<std::string> cp932Folder = c.codec.FromUtf8(folder);
   if (c.music.KindOf(folder) != PathKind::Folder || !cp932Folder) {
-    c.console.Err(FolderUnusableText(folder, c.language));
+    c.console.Err(NoticeText(Notice::FolderUnusable, folder, c.language));
     return std::nullopt;
   }
   const std::string name = MemoryFileName("", request.memory);
@@ -37,12 +37,12 @@ int KeepEntries(const ListRequest& request, const Target& target, ListMakerConte
   if (!c.lists.FileExists(target.cp932) || request.existing == ExistingList::Replace)
     return kWritten;
   if (request.existing == ExistingList::Keep) {
-    c.console.Err(ListExistsText(target.utf8, c.language));
+    c.console.Err(NoticeText(Notice::ListExists, target.utf8, c.language));
     return kListExists;
   }
   FileContent content = c.lists.ReadFile(target.cp932);
   if (content.status != ReadStatus::Ok) {
-    c.console.Err(ListUnreadableText(target.utf8, c.language));
+    c.console.Err(NoticeText(Notice::ListUnreadable, target.utf8, c.language));
     return kReadWriteFailed;
   }
   kept = ParseListFile(content.bytes);
@@ -53,7 +53,7 @@ int MakeList(const ListRequest& request, ListMakerContext& c) {
   std::optional<Target> target = TargetOf(request, c);
   if (!target) return kReadWriteFailed;
   if (c.music.KindOf(JoinPath(target->folder, "TaVEL32.EXE")) != PathKind::File)
-    c.console.Err(NoPlayerText(target->folder, c.language));
+    c.console.Err(NoticeText(Notice::NoPlayer, target->folder, c.language));
   std::vector<std::string> entries;
   if (int code = KeepEntries(request, *target, c, entries); code != kWritten) return code;
 
@@ -63,12 +63,12 @@ int MakeList(const ListRequest& request, ListMakerContext& c) {
   for (const RefusedEntry& refused : selection.refused)
     c.console.Err(RefusalText(refused, c.language));
   if (selection.entries.empty()) {
-    c.console.Err(NothingToWriteText(target->utf8, c.language));
+    c.console.Err(NoticeText(Notice::NothingToWrite, target->utf8, c.language));
     return kNothingPlayable;
   }
   entries.insert(entries.end(), selection.entries.begin(), selection.entries.end());
   if (!c.lists.ReplaceFileAtomically(target->cp932, FormatListFile(entries))) {
-    c.console.Err(WriteFailedText(target->utf8, c.language));
+    c.console.Err(NoticeText(Notice::WriteFailed, target->utf8, c.language));
     return kReadWriteFailed;
   }
   c.console.Out(

@@ -38,6 +38,13 @@ std::optional<std::string> AttachedFolder(const std::string& arg) {
   return std::nullopt;
 }
 
+// "D:\Music\" typed in quotes reaches the program as D:\Music" (the system reads \" as a quote
+// character). No path holds a double quote, so a last one can only have been that backslash.
+std::string Repaired(const std::string& arg) {
+  if (arg.empty() || arg.back() != '"') return arg;
+  return arg.substr(0, arg.size() - 1) + "\\";
+}
+
 }  // namespace
 
 std::optional<int> MemoryNumber(const std::string& text) {
@@ -53,7 +60,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   bool optionsEnded = false;
   bool replace = false, append = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
+    const std::string arg = Repaired(args[i]);
     if (optionsEnded) {
       plain.push_back(arg);
       continue;
@@ -85,7 +92,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
       case Option::Folder:
         if (i + 1 == args.size() || args[i + 1].empty())
           return {request, ArgumentError::MissingFolder, arg};
-        request.playerFolder = args[++i];
+        request.playerFolder = Repaired(args[++i]);
         break;
       case Option::Unknown:
         return {request, ArgumentError::UnknownOption, arg};

@@ -104,37 +104,24 @@ std::string WrittenText(const std::string& list, std::size_t entries, std::size_
          Pick(l, u8" 件)", u8" left out)");
 }
 
-std::string NothingToWriteText(const std::string& list, Language l) {
-  return Pick(l, u8"再生できる項目がないので書きません: ", u8"nothing playable; not written: ") +
-         list;
-}
-
-std::string ListExistsText(const std::string& list, Language l) {
-  return Pick(l, u8"リストが既にあります (置き換えは /R、追加は /A): ",
-              u8"the list exists (/R replaces it, /A adds to it): ") +
-         list;
-}
-
-std::string WriteFailedText(const std::string& list, Language l) {
-  return Pick(l, u8"リストを書けません (元のリストはそのまま): ",
-              u8"cannot write the list (any previous list is unchanged): ") +
-         list;
-}
-
-std::string ListUnreadableText(const std::string& list, Language l) {
-  return Pick(l, u8"既にあるリストを読めません: ", u8"cannot read the existing list: ") + list;
-}
-
-std::string FolderUnusableText(const std::string& folder, Language l) {
-  return Pick(l, u8"リストを置くフォルダがないか、シフトJISで書けない名前です: ",
-              u8"the folder for the list is missing or its name is not Shift-JIS: ") +
-         folder;
-}
-
-std::string NoPlayerText(const std::string& folder, Language l) {
-  return Pick(l, u8"注意: TaVEL32.EXE がないフォルダです: ",
-              u8"note: TaVEL32.EXE is not in this folder: ") +
-         folder;
+std::string NoticeText(Notice notice, const std::string& path, Language l) {
+  struct Text {
+    const char* japanese;
+    const char* english;
+  };
+  static const Text kTexts[] = {
+      {u8"再生できる項目がないので書きません: ", u8"nothing playable; not written: "},
+      {u8"リストが既にあります (置き換えは /R、追加は /A): ",
+       u8"the list exists (/R replaces it, /A adds to it): "},
+      {u8"リストを書けません (元のリストはそのまま): ",
+       u8"cannot write the list (any previous list is unchanged): "},
+      {u8"既にあるリストを読めません: ", u8"cannot read the existing list: "},
+      {u8"リストを置くフォルダがないか、シフトJISで書けない名前です: ",
+       u8"the folder for the list is missing or its name is not Shift-JIS: "},
+      {u8"注意: TaVEL32.EXE がないフォルダです: ", u8"note: TaVEL32.EXE is not in this folder: "},
+  };
+  const Text& text = kTexts[static_cast<int>(notice)];
+  return Pick(l, text.japanese, text.english) + path;
 }
 
 }  // namespace tavel::listmaker

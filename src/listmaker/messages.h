@@ -19,14 +19,18 @@ std::string ArgumentErrorText(const ParsedArguments& parsed, Language language);
 // One line for a refused entry: its path and the reason.
 std::string RefusalText(const RefusedEntry& refused, Language language);
 
-// The outcome messages; `list` is the list file's path.
+// The message of a written list; `list` is the list file's path.
 std::string WrittenText(const std::string& list, std::size_t entries, std::size_t refused,
                         Language language);
-std::string NothingToWriteText(const std::string& list, Language language);
-std::string ListExistsText(const std::string& list, Language language);
-std::string WriteFailedText(const std::string& list, Language language);
-std::string ListUnreadableText(const std::string& list, Language language);
-std::string FolderUnusableText(const std::string& folder, Language language);
-std::string NoPlayerText(const std::string& folder, Language language);
+// What became of the list, or why nothing became of it, followed by the path it is about.
+enum class Notice {
+  NothingToWrite,
+  ListExists,
+  WriteFailed,
+  ListUnreadable,
+  FolderUnusable,  // the list's folder is missing or cannot be named in code page 932
+  NoPlayer,        // the list's folder has no TaVEL32.EXE
+};
+std::string NoticeText(Notice notice, const std::string& path, Language language);
 
 }  // namespace tavel::listmaker

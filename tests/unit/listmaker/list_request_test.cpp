@@ -25,6 +25,10 @@ TEST(ListRequestArguments, OptionsInEverySpellingMayStandAnywhere) {
   EXPECT_EQ(p.request.inputs, (Args{"-odd name.wav", "/S"}));
 
   EXPECT_EQ(ParseArguments({"M9", "x", "--dir=F:\\"}).request.playerFolder, "F:\\");
+  // A folder typed as "D:\Music\" arrives with a quote where its last backslash was.
+  p = ParseArguments({"M1", "D:\\Music\"", "-d", "E:\\Player\""});
+  EXPECT_EQ(p.request.inputs, Args{"D:\\Music\\"});
+  EXPECT_EQ(p.request.playerFolder, "E:\\Player\\");
   EXPECT_EQ(ParseArguments({"M1", "x"}).request.existing, ExistingList::Keep);
   for (const char* help : {"/?", "-h", "--help", "/H"})
     EXPECT_TRUE(ParseArguments({"M1", help}).request.help) << help;
