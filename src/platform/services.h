@@ -8,6 +8,7 @@ class DdeClient;
 class Desktop;
 class FileSystem;
 class Mci;
+class NamedMutexes;
 class Process;
 class Registry;
 class Tray;
@@ -21,6 +22,7 @@ struct Services {
   Mci& mci;
   Tray& tray;
   DdeClient& dde;
+  NamedMutexes& mutexes;
 };
 
 }  // namespace tavel

@@ -54,9 +54,9 @@ void TTAVEL32KOLAP::RunCloseSequence() {
   State.HistoryList.reset();
   State.ExtensionList.reset();
   if (!CloseBuffersAvailable()) return;
-  WriteSettings(services_.registry, CurrentSettings(), [this](const std::string& label) {
-    StackBoxDlg1.ShowMsg(ReportSaveFailureText(label));
-  });
+  WriteSettings(
+      services_.registry, services_.mutexes, CurrentSettings(),
+      [this](const std::string& label) { StackBoxDlg1.ShowMsg(ReportSaveFailureText(label)); });
 }
 
 // The close works in three buffers (1000, 302 and 302 bytes); without them no setting is written.

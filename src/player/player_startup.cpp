@@ -116,7 +116,9 @@ bool TTAVEL32KOLAP::RunStartupStages() {
   }
 
   ApplySettings();
-  State.WindowNumber = AllocateWindowNumber(services_.registry, State.OtherPlayerWindow != 0);
+  WindowNumberClaim claim = ClaimWindowNumber(services_.registry, services_.mutexes);
+  State.WindowNumber = claim.number;
+  numberMark_ = std::move(claim.mark);
   TrayActive = false;
   std::string number = std::to_string(State.WindowNumber);
   State.PlayTitlePrefix = number + "楽蔵32 ";

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -11,8 +12,9 @@
 #include "dialogs/about_box.h"
 #include "dialogs/stack_box.h"
 #include "dialogs/tm_set_box.h"
-#include "dialogs/yes_no_box.h"
 #include "dialogs/work_area.h"
+#include "dialogs/yes_no_box.h"
+#include "platform/named_mutex.h"
 #include "platform/services.h"
 #include "platform/tray.h"
 #include "player/player_state.h"
@@ -269,6 +271,8 @@ class TTAVEL32KOLAP : public Form {
   int SizePanelSmallWidth = 0;
   int SizePanelMinWidth = 0;
   Font windowFont_;
+  // Tells other players that this one has its number (see ClaimWindowNumber); kept while it lives.
+  std::unique_ptr<MutexHandle> numberMark_;
 };
 
 }  // namespace tavel

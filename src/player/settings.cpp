@@ -136,7 +136,7 @@ std::int32_t ReadSavedIndex(RegistryKey& key) {
   return ParseSavedIndex(key.ReadString("INDEX"));
 }
 
-void WriteSettings(Registry& registry, const SettingsSnapshot& snapshot,
+void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnapshot& snapshot,
                    const std::function<void(const std::string& label)>& reportSaveFailure) {
   std::unique_ptr<RegistryKey> key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
   if (!key) {
@@ -161,7 +161,8 @@ void WriteSettings(Registry& registry, const SettingsSnapshot& snapshot,
   save("INDEX", FormatSavedIndex(s.SavedIndex), kSaveLabelIndex);
   save("minihelp", FormatFlag(s.Hints), nullptr);
   save("BackColor", FormatFlag(s.StandardColors), nullptr);
-  if (!ReleaseWindowNumber(*key, snapshot.WindowNumber)) reportSaveFailure(kSaveLabelWindowNumber);
+  if (!ReleaseWindowNumber(*key, mutexes, snapshot.WindowNumber))
+    reportSaveFailure(kSaveLabelWindowNumber);
 }
 
 std::string ReportSaveFailureText(const std::string& label) {

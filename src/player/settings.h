@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/named_mutex.h"
 #include "platform/registry.h"
 #include "ui/geometry.h"
 
@@ -103,7 +104,7 @@ std::int32_t ReadSavedIndex(RegistryKey& key);
 // window number, on the key opened (created when missing) for this one use. Each failed save of
 // FP, MEMORY, SAISEIM, INDEX or WN is reported with its label and the saving goes on; when the key
 // cannot be opened, all five are reported.
-void WriteSettings(Registry& registry, const SettingsSnapshot& snapshot,
+void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnapshot& snapshot,
                    const std::function<void(const std::string& label)>& reportSaveFailure);
 
 // "[tavel.ini]ファイルの" + label + "セーブ処理に失敗しました・・・"

@@ -52,9 +52,16 @@ std::int32_t AllocateWindowNumber(RegistryKey& key, bool otherPlayerExisted) {
   return number;
 }
 
-std::int32_t AllocateWindowNumber(Registry& registry, bool otherPlayerExisted) {
+// When the lock cannot be had (a holder that hangs), the player still numbers itself without it,
+// as it did before there was a lock: a player numbered 0 is worse than a rare number shown twice.
+WindowNumberClaim ClaimWindowNumber(Registry& registry, NamedMutexes& mutexes) {
+  std::unique_ptr<MutexHandle> lock = mutexes.Acquire(kWindowNumberMutex);
+  const bool otherPlayerRuns = mutexes.Exists(kNumberedPlayerMark);
+  WindowNumberClaim claim;
+  claim.mark = mutexes.Keep(kNumberedPlayerMark);
   std::unique_ptr<RegistryKey> key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
-  return key ? AllocateWindowNumber(*key, otherPlayerExisted) : 0;
+  if (key) claim.number = AllocateWindowNumber(*key, otherPlayerRuns);
+  return claim;
 }
 
 bool ReleaseWindowNumber(RegistryKey& key, std::int32_t number) {
@@ -76,6 +83,11 @@ bool ReleaseWindowNumber(RegistryKey& key, std::int32_t number) {
   }
   if (!kept.empty()) return key.WriteString(kWindowNumbers, kept);
   return !stored || key.DeleteValue(kWindowNumbers);
+}
+
+bool ReleaseWindowNumber(RegistryKey& key, NamedMutexes& mutexes, std::int32_t number) {
+  std::unique_ptr<MutexHandle> lock = mutexes.Acquire(kWindowNumberMutex);
+  return ReleaseWindowNumber(key, number);
 }
 
 }  // namespace tavel

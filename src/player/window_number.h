@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "platform/named_mutex.h"
 #include "platform/registry.h"
 
 namespace tavel {
@@ -14,11 +16,30 @@ inline constexpr std::int32_t kMaxWindowNumber = 300;
 // window at process start, WN is discarded first and the number is 1. Returns 0, leaving WN as it
 // was, when WN holds a piece that is not a number, every number is taken or the write fails.
 std::int32_t AllocateWindowNumber(RegistryKey& key, bool otherPlayerExisted);
-// The same on the settings key, opened (created when missing) for this one use.
-std::int32_t AllocateWindowNumber(Registry& registry, bool otherPlayerExisted);
+
+// The lock every player holds while it reads and rewrites WN, so that players starting or closing
+// at the same moment neither take one number twice nor write back a list another has just changed.
+inline constexpr const char* kWindowNumberMutex = "KOLAP SOFT32 TAVEL32 WN";
+// Kept open by every player from the moment it has its number until its process ends. Whether
+// another player runs is asked through it, under the lock: a player that started at the same
+// moment but has no number yet is not running in this sense, since it numbers itself after us and
+// sees our number. A player that ended in any way no longer keeps it open, so the numbers it left
+// in WN are dropped by the next player that finds itself alone.
+inline constexpr const char* kNumberedPlayerMark = "KOLAP SOFT32 TAVEL32 numbered player";
+
+struct WindowNumberClaim {
+  std::int32_t number = 0;
+  std::unique_ptr<MutexHandle> mark;  // kNumberedPlayerMark, kept for the life of the player
+};
+
+// AllocateWindowNumber on the settings key (opened, created when missing, for this one use), under
+// the lock, alone when no other player keeps the mark.
+WindowNumberClaim ClaimWindowNumber(Registry& registry, NamedMutexes& mutexes);
 
 // Removes `number` (its first occurrence) from WN, dropping empty and zero pieces; deletes WN when
 // nothing is left. False when WN could not be written or deleted.
 bool ReleaseWindowNumber(RegistryKey& key, std::int32_t number);
+// The same under the lock.
+bool ReleaseWindowNumber(RegistryKey& key, NamedMutexes& mutexes, std::int32_t number);
 
 }  // namespace tavel

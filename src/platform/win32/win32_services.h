@@ -7,6 +7,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_mci.h"
+#include "platform/win32/win32_named_mutex.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_tray.h"
@@ -22,7 +23,8 @@ struct Win32Services {
   Win32Mci mci;
   Win32Tray tray;
   Win32Dde dde;
-  Services services{registry, desktop, process, clock, files, mci, tray, dde};
+  Win32NamedMutexes mutexes;
+  Services services{registry, desktop, process, clock, files, mci, tray, dde, mutexes};
 };
 
 }  // namespace tavel

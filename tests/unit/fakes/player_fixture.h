@@ -14,12 +14,14 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_mci.h"
+#include "fakes/fake_named_mutex.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_progman.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_tray.h"
 #include "platform/services.h"
 #include "player/player_window.h"
+#include "player/window_number.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
 
@@ -69,8 +71,9 @@ class PlayerFixture : public ::testing::Test {
   }
 
   // Creates the player window as the entry sequence does; `otherPlayer` is a player that was
-  // already running.
+  // already running, with its number.
   TTAVEL32KOLAP& Create(bool otherPlayer = false) {
+    otherPlayerMark_ = otherPlayer ? mutexes.Keep(kNumberedPlayerMark) : nullptr;
     EntryState entry;
     entry.OtherPlayerWindow = otherPlayer ? 0x4242 : 0;
     player = std::make_unique<TTAVEL32KOLAP>(app, services, entry);
@@ -100,13 +103,17 @@ class PlayerFixture : public ::testing::Test {
   FakeMci mci{ui};
   FakeTray tray;
   FakeProgman progman;
-  Services services{registry, desktop, process, clock, files, mci, tray, progman};
+  FakeNamedMutexes mutexes;
+  Services services{registry, desktop, process, clock, files, mci, tray, progman, mutexes};
   std::unique_ptr<TTAVEL32KOLAP> player;
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   int yesNoAnswer = kResultNo;
   int countToSet = -1;                     // what the user sets in the count dialog; < 0 cancels
   std::vector<std::string> countSettings;  // each count dialog's second line | value shown
+
+ private:
+  std::unique_ptr<MutexHandle> otherPlayerMark_;  // the running player has its number
 };
 
 }  // namespace tavel::testing

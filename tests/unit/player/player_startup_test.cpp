@@ -4,6 +4,7 @@
 #include <new>
 
 #include "fakes/player_fixture.h"
+#include "player/window_number.h"
 
 namespace tavel::testing {
 namespace {
@@ -114,6 +115,22 @@ TEST_F(PlayerStartup, WindowNumbersFollowThePlayersThatRun) {
   EXPECT_EQ(player->Caption(), "2楽蔵32 TAVEL");
   player->Close();
   EXPECT_EQ(Setting("WN"), "1");
+}
+
+// Two players started at the same moment: neither window existed when the other process started,
+// but the first has taken number 1 by the time the second numbers itself, which must not reset WN.
+TEST_F(PlayerStartup, APlayerStartedAtTheSameMomentCountsAsRunning) {
+  Create(/*otherPlayer=*/false);
+  Store("WN", "1");
+  auto first = mutexes.Keep(kNumberedPlayerMark);
+  player->Show();
+  ui.Advance(500);
+  EXPECT_EQ(player->State.WindowNumber, 2);
+  EXPECT_EQ(Setting("WN"), "1,2");
+  EXPECT_EQ(mutexes.held[kWindowNumberMutex], 0);
+  player->Close();
+  EXPECT_EQ(Setting("WN"), "1");
+  EXPECT_EQ(mutexes.log.size(), 4u);  // taken and given back at start and at close
 }
 
 TEST_F(PlayerStartup, AFailedStageEndsTheProgramWithItsLabel) {

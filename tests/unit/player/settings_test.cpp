@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_named_mutex.h"
 #include "fakes/fake_registry.h"
 
 namespace tavel {
 namespace {
 
+using testing::FakeNamedMutexes;
 using testing::FakeRegistry;
 using Fields = std::optional<std::vector<std::int32_t>>;
 
@@ -195,11 +197,12 @@ class WriteSettingsTest : public ::testing::Test {
  protected:
   std::string Value(const char* name) const { return registry.Get(kSettingsKeyPath, name); }
   void Write(const SettingsSnapshot& snapshot) {
-    WriteSettings(registry, snapshot,
+    WriteSettings(registry, mutexes, snapshot,
                   [this](const std::string& label) { reports.push_back(label); });
   }
 
   FakeRegistry registry;
+  FakeNamedMutexes mutexes;
   std::vector<std::string> reports;
 };
 

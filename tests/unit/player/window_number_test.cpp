@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "fakes/fake_named_mutex.h"
 #include "fakes/fake_registry.h"
 
 namespace tavel {
 namespace {
 
+using testing::FakeNamedMutexes;
 using testing::FakeRegistry;
 
 class WindowNumberTest : public ::testing::Test {
@@ -97,13 +100,56 @@ TEST_F(WindowNumberTest, TheWholeOfALongListCounts) {
   EXPECT_EQ(Allocate(), 281);
 }
 
-TEST_F(WindowNumberTest, OpeningTheKeyItself) {
-  EXPECT_EQ(AllocateWindowNumber(registry, true), 1);
-  EXPECT_EQ(Wn(), ",1");
+// The whole read-modify-write, and the question whether another player runs, happen under the
+// lock that all players share; the key is closed before the lock is given back.
+TEST_F(WindowNumberTest, ClaimAndReleaseHoldTheSharedLock) {
+  FakeNamedMutexes mutexes;
+  mutexes.alsoLogTo = &registry.accessLog;
+  const std::string lock = std::string("lock ") + kWindowNumberMutex;
+  const std::string unlock = std::string("unlock ") + kWindowNumberMutex;
+  SetWn("1");
+  auto first = mutexes.Keep(kNumberedPlayerMark);  // a player with number 1 runs
+  WindowNumberClaim claim = ClaimWindowNumber(registry, mutexes);
+  EXPECT_EQ(claim.number, 2);
+  EXPECT_EQ(registry.accessLog, (std::vector<std::string>{lock, "read WN", "write WN", unlock}));
   EXPECT_EQ(registry.openKeys, 0);
+  EXPECT_EQ(mutexes.open[kNumberedPlayerMark], 2);
+
+  registry.accessLog.clear();
+  auto key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  EXPECT_TRUE(ReleaseWindowNumber(*key, mutexes, 1));
+  EXPECT_EQ(registry.accessLog, (std::vector<std::string>{lock, "read WN", "write WN", unlock}));
+  EXPECT_EQ(Wn(), "2");
+  EXPECT_EQ(mutexes.held[kWindowNumberMutex], 0);
+}
+
+// Alone means: no other player has its number. Players that have ended, however they ended, keep
+// no mark, so what they left in WN goes.
+TEST_F(WindowNumberTest, AClaimWithoutNumberedPlayersStartsAfresh) {
+  FakeNamedMutexes mutexes;
+  SetWn("1,2");
+  WindowNumberClaim first = ClaimWindowNumber(registry, mutexes);
+  EXPECT_EQ(first.number, 1);
+  EXPECT_EQ(Wn(), "1");
+  EXPECT_EQ(ClaimWindowNumber(registry, mutexes).number, 2);  // and gone again at once
+  EXPECT_EQ(Wn(), "1,2");
+  first.mark.reset();
+  EXPECT_EQ(ClaimWindowNumber(registry, mutexes).number, 1);
+  EXPECT_EQ(Wn(), "1");
+}
+
+TEST_F(WindowNumberTest, AClaimWithoutTheLockOrTheKey) {
+  FakeNamedMutexes mutexes;
+  auto other = mutexes.Keep(kNumberedPlayerMark);
+  SetWn("1");
+  // A lock out of reach (a holder that hangs) still numbers the player, without the lock.
+  mutexes.refuse = true;
+  EXPECT_EQ(ClaimWindowNumber(registry, mutexes).number, 2);
+  EXPECT_EQ(Wn(), "1,2");
   registry.failOpen = true;
-  EXPECT_EQ(AllocateWindowNumber(registry, true), 0);
-  EXPECT_EQ(AllocateWindowNumber(registry, false), 0);
+  EXPECT_EQ(ClaimWindowNumber(registry, mutexes).number, 0);
+  other.reset();
+  EXPECT_EQ(ClaimWindowNumber(registry, mutexes).number, 0);
 }
 
 TEST_F(WindowNumberTest, ReleaseRemovesTheFirstOccurrenceAndTidies) {
