@@ -7,6 +7,7 @@
 #include "dialogs/dialog_painting.h"
 #include "dialogs/program_icon.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -82,7 +83,7 @@ TAboutBoxDlg::TAboutBoxDlg(Application& app, Desktop& desktop, WorkArea& workAre
 
 bool TAboutBoxDlg::Execute() {
   auto form = std::make_unique<TAboutBox>(context_.app, context_.desktop);
-  OpenFormReference<TAboutBox> open(AboutBoxForm, *form);
+  ScopedValue<TAboutBox*> open(AboutBoxForm, form.get());
   PlaceForm(*form, context_, SourceHandle);
   form->ProductName.SetCaption(ProductNameText(ProductName));
   form->Version.SetCaption("Version " + Version);

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "ui/scoped_value.h"
+
 namespace tavel {
 
 std::array<MessageSlot, kStackSlots> StackBoxSlots;
@@ -13,22 +15,6 @@ namespace {
 std::string SlotClassName(int slot) {
   return "TStack" + std::to_string(slot) + "Box";
 }
-
-// Marks a slot busy and its form open for the length of one showing, on every way out.
-class SlotUse {
- public:
-  SlotUse(bool& busy, MessageSlot& slot) : busy_(busy), slot_(slot) { busy_ = true; }
-  ~SlotUse() {
-    slot_.openForm = nullptr;
-    busy_ = false;
-  }
-  SlotUse(const SlotUse&) = delete;
-  SlotUse& operator=(const SlotUse&) = delete;
-
- private:
-  bool& busy_;
-  MessageSlot& slot_;
-};
 
 }  // namespace
 
@@ -76,12 +62,13 @@ std::uint16_t TStackBoxDlg::ShowInFreeSlot(const std::string& text, bool countdo
   while (k < kStackSlots && Busy(k)) ++k;
   if (k == kStackSlots) return kResultNone;
 
+  // The slot is taken and its form open for the length of one showing, on every way out.
   MessageSlot& slot = StackBoxSlots[static_cast<size_t>(k)];
-  SlotUse use(Busy(k), slot);
+  ScopedValue<bool> use(Busy(k), true);
   slot.countdown = countdown;
   slot.remaining = seconds;
   auto form = std::make_unique<TStackBox>(context_.app, context_.desktop, k);
-  slot.openForm = form.get();
+  ScopedValue<Form*> open(slot.openForm, form.get());
   return RunMessageBox(*form, slot, text, Title, SourceHandle, context_);
 }
 

@@ -8,6 +8,7 @@
 #include "dialogs/dialog_form.h"
 #include "dialogs/dialog_painting.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -124,7 +125,7 @@ TTmSETBoxDlg::TTmSETBoxDlg(Application& app, Desktop& desktop, WorkArea& workAre
 // The starting value is shown as given; the first arrow click brings it into range.
 std::uint16_t TTmSETBoxDlg::Execute(const std::string& subject) {
   auto form = std::make_unique<TTMSETBox>(context_.app, context_.desktop, context_.workArea);
-  OpenFormReference<TTMSETBox> open(TmSetBoxState.openForm, *form);
+  ScopedValue<TTMSETBox*> open(TmSetBoxState.openForm, form.get());
   form->LMsg0.SetCaption(Msg0);
   int right = form->LMsg0.Left() + form->LMsg0.Width();
   if (right > form->Width()) form->SetWidth(right + kWidenMargin);

@@ -10,6 +10,7 @@
 #include "dialogs/dialog_layout.h"
 #include "dialogs/dialog_painting.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -76,7 +77,7 @@ TYesNoBoxDlg::TYesNoBoxDlg(Application& app, Desktop& desktop, WorkArea& workAre
 // Each question has a form of its own, so a question asked while another is open is safe.
 std::uint16_t TYesNoBoxDlg::Execute(const std::string& text) {
   auto form = std::make_unique<TYesNoBox>(context_.app, context_.desktop);
-  OpenFormReference<TYesNoBox> open(YesNoBoxForm, *form);
+  ScopedValue<TYesNoBox*> open(YesNoBoxForm, form.get());
   form->Msg.SetCaption(text);
   form->LayOut();
   PlaceForm(*form, context_, SourceHandle);

@@ -4,6 +4,7 @@
 
 #include "player/player_window.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -79,29 +80,31 @@ void TTAVEL32KOLAP::Button2Click(const Control& sender) {
     App().Beep();
     return;
   }
-  State.StartGuard = 1;
-  App().ProcessMessages();
-  if (State.PlayActive == 1) {
+  {
+    // The guard holds while a running sequence is being stopped, on every way out of that.
+    ScopedValue<std::uint16_t> guard(State.StartGuard, 1);
     App().ProcessMessages();
-    if (Timer3.Interval() != 0) Timer3.SetInterval(500);
-    State.AbortRequest = 1;
-    App().ProcessMessages();
-  }
-  // Each pass gives the running sequence up to a millisecond to reach its next step, so that the
-  // bound of passes is about a minute on any machine, never a spin that ends before the monitor's
-  // next tick could stop the old sequence.
-  while (State.PlayActive == 1) {
-    State.AbortRequest = 1;
-    App().WaitForEvents(1);
-    if (State.StartGuard > kStartWaitPasses) {
-      State.StartGuard = 0;
-      App().Beep();
-      StackBoxDlg1.ShowMsg("中断ボタンを押して下さい。\n完全に停止してから再生してね☆");
-      return;
+    if (State.PlayActive == 1) {
+      App().ProcessMessages();
+      if (Timer3.Interval() != 0) Timer3.SetInterval(500);
+      State.AbortRequest = 1;
+      App().ProcessMessages();
     }
-    ++State.StartGuard;
+    // Each pass gives the running sequence up to a millisecond to reach its next step, so that
+    // the bound of passes is about a minute on any machine, never a spin that ends before the
+    // monitor's next tick could stop the old sequence.
+    while (State.PlayActive == 1) {
+      State.AbortRequest = 1;
+      App().WaitForEvents(1);
+      if (State.StartGuard > kStartWaitPasses) {
+        State.StartGuard = 0;
+        App().Beep();
+        StackBoxDlg1.ShowMsg("中断ボタンを押して下さい。\n完全に停止してから再生してね☆");
+        return;
+      }
+      ++State.StartGuard;
+    }
   }
-  State.StartGuard = 0;
   App().ProcessMessages();
   if (Timer3.Interval() != 1000 && Timer3.Interval() != 0) Timer3.SetInterval(1000);
   if (&sender != &Button2) {
@@ -197,9 +200,8 @@ bool TTAVEL32KOLAP::PassesWrapCheck() {
 void TTAVEL32KOLAP::SelectEntry(int index) {
   ListBox2.SetItemIndex(index);
   if (!SSN.Checked()) return;
-  State.ListSync = 1;
+  ScopedValue<std::int32_t> sync(State.ListSync, 1);
   ListBox8.SetItemIndex(index);
-  State.ListSync = 0;
 }
 
 }  // namespace tavel

@@ -9,6 +9,7 @@
 #include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -23,23 +24,21 @@ constexpr int kMonitorSoonInterval = 500;
 
 std::int32_t TTAVEL32KOLAP::SendMci(const std::string& command, std::string* answer) {
   if (State.Closing) return -1;
-  State.MciBusy = 1;
-  App().ProcessMessages();
-  // The close may have begun while events ran; a command sent now would reach a device that the
-  // close has already shut.
-  if (State.Closing) {
-    State.MciBusy = 0;
-    return -1;
-  }
-  if (!command.empty()) MciCommand = command;
   std::int32_t result = kCommandTooLong;
-  if (MciCommand.size() <= kMciCommandCapacity) {
-    result = static_cast<std::int32_t>(
-        services_.mci.SendString(MciCommand, MciReturn, State.MciReturnSize));
+  {
+    ScopedValue<std::int32_t> busy(State.MciBusy, 1);
+    App().ProcessMessages();
+    // The close may have begun while events ran; a command sent now would reach a device that
+    // the close has already shut.
+    if (State.Closing) return -1;
+    if (!command.empty()) MciCommand = command;
+    if (MciCommand.size() <= kMciCommandCapacity) {
+      result = static_cast<std::int32_t>(
+          services_.mci.SendString(MciCommand, MciReturn, State.MciReturnSize));
+    }
+    // Taken before events run again: a command sent by a handler in between would overwrite it.
+    if (answer) *answer = MciReturn;
   }
-  // Taken before events run again: a command sent by a handler in between would overwrite it.
-  if (answer) *answer = MciReturn;
-  State.MciBusy = 0;
   App().ProcessMessages();
   return result;
 }

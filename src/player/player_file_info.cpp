@@ -5,15 +5,15 @@
 #include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
 void TTAVEL32KOLAP::ShowFileInfo() {
   if (ListBox2.Count() == 0) return;
   if (SSN.Checked()) {
-    State.ListSync = 1;
+    ScopedValue<std::int32_t> sync(State.ListSync, 1);
     ListBox8.SetItemIndex(ListBox2.ItemIndex());
-    State.ListSync = 0;
   }
   int index = ListBox2.ItemIndex();
   if (index < 0) return;
@@ -42,7 +42,7 @@ void TTAVEL32KOLAP::ListBox8Click() {
 void TTAVEL32KOLAP::SSNClick() {
   if (State.MenuSync) return;
   SSN.SetChecked(!SSN.Checked());
-  State.MenuSync = 1;
+  ScopedValue<std::uint8_t> sync(State.MenuSync, 1);
   App().ProcessMessages();
   if (SSN.Checked()) {
     int selected = ListBox2.ItemIndex();
@@ -54,12 +54,11 @@ void TTAVEL32KOLAP::SSNClick() {
     ListBox2.SetVisible(true);
     ListBox8.SetVisible(false);
   }
-  State.MenuSync = 0;
 }
 
 // The case change reaches the paths themselves, so what plays and what the history keeps follow it.
 void TTAVEL32KOLAP::OOMOJIClick() {
-  BusyCursor busy(App());
+  auto busy = App().ShowBusy();
   State.LowerCaseNames = State.LowerCaseNames ? 0 : 1;
   OOMOJI.SetChecked(State.LowerCaseNames == 0);
   RebuildNameList();
@@ -76,7 +75,7 @@ void TTAVEL32KOLAP::OOMOJIClick() {
 }
 
 void TTAVEL32KOLAP::MHELP0Click() {
-  BusyCursor busy(App());
+  auto busy = App().ShowBusy();
   OOMOJI.SetChecked(State.LowerCaseNames == 0);
 }
 

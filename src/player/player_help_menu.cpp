@@ -59,7 +59,7 @@ void TTAVEL32KOLAP::help4Click() {
     StackBoxDlg1.ShowTimedMsg("ﾊﾞｰｼﾞｮﾝ番号削除を中止しました・・・");
     return;
   }
-  BusyCursor busy(App());
+  auto busy = App().ShowBusy();
   std::unique_ptr<RegistryKey> key =
       services_.registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
   if (key) key->WriteString("Version", "");

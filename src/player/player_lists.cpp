@@ -47,7 +47,7 @@ bool TTAVEL32KOLAP::LoadStartMemory() {
 }
 
 void TTAVEL32KOLAP::LoadMemory() {
-  BusyCursor busy(App());
+  auto busy = App().ShowBusy();
   Panel4.SetVisible(true);
   App().ProcessMessages();
   if (State.CurrentMemory == kHistoryMemory) *State.HistoryList = ListBox2.Items();

@@ -9,6 +9,7 @@
 #include "player/window_number.h"
 #include "text/date_format.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -136,7 +137,7 @@ void TTAVEL32KOLAP::ApplySettings() {
   if (auto key = services_.registry.Open(RegistryRoot::Users, kSettingsKeyPath, true)) {
     s = ReadSettings(*key);
   }
-  State.MenuSync = 1;
+  ScopedValue<std::uint8_t> sync(State.MenuSync, 1);
   State.HistoryLimit = s.HistoryLimit;
   UpdateHistoryCaption();
   SAISEIBAR.SetChecked(s.PlayBar);
@@ -152,7 +153,6 @@ void TTAVEL32KOLAP::ApplySettings() {
   CheckBox1.SetChecked(s.Endless);
   Start1.SetChecked(s.AutoPlay);
   START2.SetChecked(s.StartInTray);
-  State.MenuSync = 0;
 }
 
 void TTAVEL32KOLAP::ApplySavedIndex() {

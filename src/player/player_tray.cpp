@@ -4,6 +4,7 @@
 #include "player/tray_icon.h"
 #include "text/sjis.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -12,18 +13,6 @@ namespace {
 constexpr std::intptr_t kLeftButtonDown = 0x201;
 constexpr std::intptr_t kRightButtonDown = 0x204;
 constexpr char kTrayRefused[] = "タスクトレイに登録できません";
-
-// Clears a busy flag however the handler ends.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -69,12 +58,13 @@ void TTAVEL32KOLAP::RemoveTrayIcon() {
 // further clicks on the icon meanwhile from opening a second menu.
 void TTAVEL32KOLAP::TrayIconMessage(std::intptr_t mouseMessage) {
   if (State.TrayMenuPending || TrayMessageBusy) return;
-  FlagScope busy(TrayMessageBusy);
+  ScopedValue<bool> busy(TrayMessageBusy, true);
   App().ProcessMessages();
   Point at = services_.desktop.CursorPos();
   bool left = mouseMessage == kLeftButtonDown;
   if (!left && mouseMessage != kRightButtonDown) return;
-  State.TrayMenuPending = 1;
+  // The menu's preparation clears it already; this clears it on every other way out.
+  ScopedValue<std::uint8_t> pending(State.TrayMenuPending, 1);
   App().ProcessMessages();
   if (left) {
     PopupMenuTLPopup();
@@ -96,21 +86,21 @@ void TTAVEL32KOLAP::ShowTrayPlayItems(MenuItem& play, MenuItem& interrupt,
 }
 
 void TTAVEL32KOLAP::PopupMenuTLPopup() {
-  App().BeginBusy();
+  auto busy = App().ShowBusy();
   ShowTrayPlayItems(TL1, TL2, "再生開始　－　（楽蔵 V");
   App().ProcessMessages();
   State.TrayMenuPending = 0;
-  App().EndBusy();
 }
 
 void TTAVEL32KOLAP::PopupMenuTRPopup() {
-  App().BeginBusy();
-  MenuItem* modes[] = {&TRM0, &TRM1, &TRM2, &TRM3};
-  for (MenuItem* item : modes) item->SetChecked(false);
-  int mode = RadioGroup1.ItemIndex();
-  if (mode >= 0 && mode <= 3) modes[mode]->SetChecked(true);
-  ShowTrayPlayItems(TR1, TR2, "再生　－　（楽蔵 V");
-  App().EndBusy();
+  {
+    auto busy = App().ShowBusy();
+    MenuItem* modes[] = {&TRM0, &TRM1, &TRM2, &TRM3};
+    for (MenuItem* item : modes) item->SetChecked(false);
+    int mode = RadioGroup1.ItemIndex();
+    if (mode >= 0 && mode <= 3) modes[mode]->SetChecked(true);
+    ShowTrayPlayItems(TR1, TR2, "再生　－　（楽蔵 V");
+  }
   App().ProcessMessages();
   State.TrayMenuPending = 0;
 }
@@ -118,32 +108,29 @@ void TTAVEL32KOLAP::PopupMenuTRPopup() {
 // When the shell refuses the icon the window stays as it was.
 void TTAVEL32KOLAP::ButtonTRAYClick() {
   if (State.Closing) return;
-  App().BeginBusy();
+  auto busy = App().ShowBusy();
   ButtonTRAY.SetVisible(false);
   try {
     AddTrayIcon();
   } catch (const TrayError&) {
     ButtonTRAY.SetVisible(true);
-    App().EndBusy();
     throw;
   }
   Hide();
   App().ProcessMessages();
   App().Backend().HideTaskbarButton();
   App().ProcessMessages();
-  App().EndBusy();
 }
 
 void TTAVEL32KOLAP::TRIconOffClick() {
   if (State.Closing) return;
-  App().BeginBusy();
+  auto busy = App().ShowBusy();
   RemoveTrayIcon();
   Show();
   App().ProcessMessages();
   App().Backend().ShowTaskbarButton();
   App().ProcessMessages();
   ButtonTRAY.SetVisible(true);
-  App().EndBusy();
 }
 
 }  // namespace tavel

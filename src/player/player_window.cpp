@@ -145,7 +145,7 @@ void TTAVEL32KOLAP::WireHandlers() {
     item->OnClick = [item] { item->SetChecked(!item->Checked()); };
   }
   HELP3.OnClick = [this] {
-    BusyCursor busy(App());
+    auto busy = App().ShowBusy();
     SetShowHint(!ShowHint());
     HELP3.SetChecked(ShowHint());
   };

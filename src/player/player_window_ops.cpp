@@ -71,7 +71,7 @@ void TTAVEL32KOLAP::ShowDatePanel(const std::string& text) {
 }
 
 void TTAVEL32KOLAP::FormResize() {
-  BusyCursor busy(App());
+  auto busy = App().ShowBusy();
   int width = std::max(Width() - State.ListWidthMargin, State.ListMinWidth);
   int height = std::max(Height() - State.ListHeightMargin, State.ListMinHeight);
   for (ListBox* list : {&ListBox2, &ListBox8}) {
@@ -84,7 +84,7 @@ void TTAVEL32KOLAP::FormPaint() {
 }
 
 void TTAVEL32KOLAP::ApplyListColours() {
-  BusyCursor busy(App());
+  auto busy = App().ShowBusy();
   Color c = BackColor.Checked() ? services_.desktop.SystemColor(SysColor::Window) : GetColor();
   for (Control* list : std::initializer_list<Control*>{&ListBox2, &ListBox8, &ComboBox1}) {
     list->SetColor(c);

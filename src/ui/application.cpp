@@ -11,12 +11,14 @@ void Application::SetTitle(const std::string& title) {
   backend_.SetAppTitle(title);
 }
 
-void Application::BeginBusy() {
-  if (busyDepth_++ == 0) backend_.SetBusyCursor(true);
+void Application::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  backend_.SetBusyCursor(busy);
 }
 
-void Application::EndBusy() {
-  if (busyDepth_ > 0 && --busyDepth_ == 0) backend_.SetBusyCursor(false);
+ScopedValue<bool> Application::ShowBusy() {
+  return ScopedValue<bool>([this](const bool& busy) { SetBusy(busy); }, busy_, true);
 }
 
 void Application::Run(Form& form) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/backend.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -33,9 +34,11 @@ class Application {
   void SetShowHint(bool on) { showHint_ = on; }
   void SetHintPause(int ms) { backend_.SetHintPause(ms); }
 
-  // Hourglass cursor while at least one busy section is open.
-  void BeginBusy();
-  void EndBusy();
+  // The hourglass shows while the application is busy.
+  bool Busy() const { return busy_; }
+  void SetBusy(bool busy);
+  // Busy until the returned object goes, then as before: `auto busy = app.ShowBusy();`.
+  ScopedValue<bool> ShowBusy();
 
   // Whether Run shows the main form; a window that works hidden turns it off while it is created.
   void SetShowMainForm(bool on) { showMainForm_ = on; }
@@ -51,19 +54,7 @@ class Application {
   Form* mainForm_ = nullptr;
   bool showHint_ = true;
   bool showMainForm_ = true;
-  int busyDepth_ = 0;
-};
-
-// Shows the hourglass for the life of the object.
-class BusyCursor {
- public:
-  explicit BusyCursor(Application& app) : app_(app) { app_.BeginBusy(); }
-  ~BusyCursor() { app_.EndBusy(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  Application& app_;
+  bool busy_ = false;
 };
 
 }  // namespace tavel
