@@ -1,8 +1,11 @@
-// The file system service: finding a file with its size, date and attributes, and whole-file reads
-// and writes, including a replace that never leaves a file half written.
+// The file system service: finding a file with its size, date and attributes, whole-file reads
+// and writes (including a replace that never leaves a file half written), files opened for copying
+// in blocks, folders and the Windows folder.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -43,6 +46,22 @@ struct FileContent {
   std::string bytes;  // the whole file when status is Ok
 };
 
+// The moment of a file's last write exactly as the file system keeps it (100-nanosecond steps since
+// 1601, UTC): copied from one file to another unchanged, never shown.
+using FileStamp = std::uint64_t;
+
+// A file opened for one use, by the installer's block copy; destroying it closes it.
+class OpenFile {
+ public:
+  virtual ~OpenFile() = default;
+  // Reads up to `count` bytes; the number read (0 at the end), or nothing when reading failed.
+  virtual std::optional<std::size_t> Read(char* buffer, std::size_t count) = 0;
+  // Writes all `count` bytes; false when not all of them could be written.
+  virtual bool Write(const char* bytes, std::size_t count) = 0;
+  virtual std::optional<FileStamp> LastWrite() = 0;
+  virtual bool SetLastWrite(FileStamp stamp) = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -60,6 +79,24 @@ class FileSystem {
   virtual bool CreateEmptyFile(const std::string& path) = 0;
   // True when a file (not a folder) of this name exists.
   virtual bool FileExists(const std::string& path) = 0;
+
+  // Copying in blocks, folders and the Windows folder (the installer and the uninstaller).
+  // Opens an existing file for reading; others may read it meanwhile but not write it. Null when
+  // it cannot be opened.
+  virtual std::unique_ptr<OpenFile> OpenToRead(const std::string& path) = 0;
+  // Creates the file, or empties an existing one, for writing. Null when that fails.
+  virtual std::unique_ptr<OpenFile> CreateToWrite(const std::string& path) = 0;
+  // Creates one folder (its parent must exist); false when that fails.
+  virtual bool CreateFolder(const std::string& path) = 0;
+  // Removes one empty folder; false when it is not empty or cannot be removed.
+  virtual bool RemoveFolder(const std::string& path) = 0;
+  // True when a folder (or a drive root that can be read) of this name exists.
+  virtual bool FolderExists(const std::string& path) = 0;
+  // The full path of a path given relative to the current folder (an absolute path comes back
+  // as it is); empty when it cannot be expanded.
+  virtual std::string FullPath(const std::string& path) = 0;
+  // The Windows folder as the system names it (C:\WINDOWS), read into a buffer of `maxChars`.
+  virtual std::string WindowsFolder(int maxChars) = 0;
 };
 
 }  // namespace tavel

@@ -1,48 +1,172 @@
-// The setup window: installs, or stays hidden and runs the uninstall steps.
+// The setup window: its controls, its creation in every mode and the install dialogue's small
+// handlers.
 #include "setup/setup_window.h"
 
+#include <new>
+
+#include "dialogs/dialog_painting.h"
+#include "dialogs/work_area.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "text/path.h"
 #include "ui/application.h"
 
 namespace tavel {
 
 namespace {
-constexpr int kSetupVersion = 11;
+
+constexpr int kWindowsFolderChars = 300;
+
+std::string VersionDigits(int version, const char* separator) {
+  return std::to_string(version / 10) + separator + std::to_string(version % 10);
 }
 
+void Place(Control& control, const Rect& bounds, const std::string& caption,
+           const std::string& hint = "") {
+  control.SetBounds(bounds);
+  control.SetCaption(caption);
+  control.SetHint(hint);
+}
+
+}  // namespace
+
 TTVLSETUPForm::TTVLSETUPForm(Application& app, Services& services, EntryState& entry)
-    : Form(app, kSetupClass, "TVLSETUPForm"), services_(services), entry_(entry) {
+    : Form(app, kSetupClass, "TVLSETUPForm"),
+      KolapBoxDlg1(app, services.desktop, DialogWorkArea),
+      YesNoBoxDlg1(app, services.desktop, DialogWorkArea),
+      services_(services),
+      entry_(entry) {
+  SetUpControls();
+  FormCreate();
+}
+
+void TTVLSETUPForm::SetUpControls() {
   Font system;
   system.face = "System";
   system.height = 13;
   SetFont(system);
   SetBorder(BorderStyle::Dialog);
   SetStayOnTop(true);
-  SetCaption(app.Title() + " V" + std::to_string(kSetupVersion / 10) + "．" +
-             std::to_string(kSetupVersion % 10));
+  SetShowHint(true);
   SetClientSize(464, 172);
-  Button2.SetCaption("中止");
-  Button2.SetBounds({280, 128, 81, 33});
-  Button2.OnClick = [this] { Close(); };
-  Button3.SetCaption("設定");
-  Button3.SetBounds({372, 128, 81, 33});
+
+  Place(Label1, {8, 8, 0, 0}, "TAVEL32.EXEを置くフォルダーの設定：");
+  Place(Edit1, {8, 26, 282, 24}, "", "登録するフォルダーの設定");
+  Place(Button1, {298, 24, 76, 28}, "参照", "既に存在するフォルダーから選択する時");
+  Place(Button4, {380, 24, 76, 28}, "初期値", "初期値に戻す");
+  Place(Label2, {8, 60, 0, 0}, "TAVEL32.EXEを登録するグループの選択：");
+  Place(ComboBox1, {8, 78, 282, 24}, "", "登録グループ名を選びます");
+  Place(CheckBoxBkColor, {298, 80, 158, 20}, "標準色", "入力部のバックの色を選択する");
+  CheckBoxBkColor.SetChecked(true);
+  Place(CheckBoxST, {8, 110, 448, 20}, "スタートアップグループにも、アイコンを登録する。");
+  CheckBoxST.SetChecked(true);
+  Place(Button2, {298, 136, 76, 28}, "中止", "インスツールを中止します");
+  Button2.SetCancel(true);
+  Place(Button5, {380, 136, 76, 28}, "設定中");
+  Place(Button3, {380, 136, 76, 28}, "設定", "現在の設定値で登録する");
   Button3.SetDefault(true);
+
+  Button1.OnClick = [this] { Button1Click(); };
+  Button2.OnClick = [this] { Button2Click(); };
+  Button3.OnClick = [this] { Button3Click(); };
+  Button4.OnClick = [this] { Button4Click(); };
+  CheckBoxBkColor.OnClick = [this] { CheckBoxBkColorClick(); };
+  OnPaint = [this] { FormPaint(); };
   TimerErOut.OnTimer = [this] {
     TimerErOut.SetEnabled(false);
     Close();
   };
-  FormCreate();
 }
 
-// The install dialogue and the uninstall steps are not in this build yet: a normal start shows the
-// empty dialogue; an uninstall request stays hidden and closes itself.
 void TTVLSETUPForm::FormCreate() {
+  UninstallDisplayName = "KOLAP 楽蔵32 T-VEL V" + VersionDigits(SetupVersion, ".");
+  TitleBase = App().Title() + " V" + VersionDigits(SetupVersion, "．");
+  SetCaption(TitleBase);
+  if (!ReadWindowsFolder()) {
+    KolapBoxDlg1.ShowMsg("初期化０：メモリーが確保できません");
+    entry_.ModeCode = kModeNormal;
+    App().SetShowMainForm(false);
+    TimerErOut.SetEnabled(true);
+    return;
+  }
   Size screen = services_.desktop.ScreenSize();
   SetLeft((screen.width - Width()) / 2);
   SetTop((screen.height - Height()) / 2);
-  if (entry_.ModeCode != kModeNormal) {
+  if (entry_.ModeCode > kModeNormal) {
+    Timer* first = entry_.ModeCode == kModeUninstall         ? &Timer1
+                   : entry_.ModeCode == kModeUninstallerCopy ? &Timer2
+                                                             : &TimerErOut;
+    first->SetEnabled(true);
     App().SetShowMainForm(false);
-    TimerErOut.SetEnabled(true);
+    SetCaption(TitleBase + " アンインスツール");
+    App().SetTitle(Caption());
+    return;
   }
+  OpenInstallDialogue();
+}
+
+// The Windows folder is read into a buffer of 300 characters. A folder that cannot be read at all
+// leaves the drive root C:\ in its place, so that the install still offers a folder.
+bool TTVLSETUPForm::ReadWindowsFolder() {
+  try {
+    std::string folder = services_.files.WindowsFolder(kWindowsFolderChars);
+    SetupWindowsDir = folder.empty() ? std::string("C:\\") : WithBackslash(folder);
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+void TTVLSETUPForm::OpenInstallDialogue() {
+  SetCaption(TitleBase + " インスツール");
+  App().SetTitle(Caption());
+  App().ProcessMessages();
+  ReadPreviousInstall();
+  App().ProcessMessages();
+  FetchGroups();
+}
+
+void TTVLSETUPForm::ReadPreviousInstall() {
+  DefaultFolder = SetupWindowsDir.substr(0, 3) + "KoLAPP32\\TaVIN32";
+  auto key = services_.registry.Open(RegistryRoot::Users, ProductKeyPath(), false);
+  std::string stored = key ? key->ReadString("EXEPATH").value_or("") : "";
+  if (!stored.empty()) DefaultFolder = stored;
+  Edit1.SetCaption(DefaultFolder);
+  SavedGroup = key ? key->ReadString("Group").value_or("") : "";
+}
+
+// The group box offers Program Manager's groups. When they cannot be fetched the box shows the
+// maker's group as its text, so that the user can install at once or type another name over it.
+void TTVLSETUPForm::FetchGroups() {
+  ComboBox1.SetCaption("KOLAP SOFT32");
+}
+
+void TTVLSETUPForm::Button1Click() {
+  DIROPENDLG1.StandardColor = CheckBoxBkColor.Checked();
+  DIROPENDLG1.Title = "登録先";
+  DIROPENDLG1.Directory = Edit1.Caption();
+  std::string chosen = DIROPENDLG1.Execute();
+  if (!chosen.empty()) Edit1.SetCaption(chosen);
+}
+
+void TTVLSETUPForm::Button2Click() {
+  KolapBoxDlg1.ShowMsg("インスツールを中止します。");
+  Close();
+}
+
+void TTVLSETUPForm::Button4Click() {
+  Edit1.SetCaption(DefaultFolder);
+}
+
+void TTVLSETUPForm::CheckBoxBkColorClick() {
+  Color c =
+      CheckBoxBkColor.Checked() ? services_.desktop.SystemColor(SysColor::Window) : GetColor();
+  ComboBox1.SetColor(c);
+  Edit1.SetColor(c);
+}
+
+void TTVLSETUPForm::FormPaint() {
+  SetColor(DialogFormColor(services_.desktop));
 }
 
 }  // namespace tavel

@@ -15,6 +15,7 @@ class ScrollBar;
 class SpinButton;
 class ListBox;
 class ComboBox;
+class EditComboBox;
 class StatusBar;
 class Image;
 
@@ -31,6 +32,7 @@ class ControlBinder {
   virtual void Bind(SpinButton& control) = 0;
   virtual void Bind(ListBox& control) = 0;
   virtual void Bind(ComboBox& control) = 0;
+  virtual void Bind(EditComboBox& control) = 0;
   virtual void Bind(StatusBar& control) = 0;
   virtual void Bind(Image& control) = 0;
 };

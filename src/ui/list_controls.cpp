@@ -1,4 +1,5 @@
-// Controls that hold lists of texts: list box, drop-down combo box, status bar panels.
+// Controls that hold lists of texts: list box, drop-down combo box (also one that takes typed
+// text), status bar panels.
 #include "ui/list_controls.h"
 
 namespace tavel {
@@ -50,10 +51,12 @@ void ItemList::SetItemIndex(int index) {
   if (index == itemIndex_) return;
   itemIndex_ = index;
   if (updateDepth_ == 0) Changed(Change::ItemIndex);
+  SelectionChanged();
 }
 
 void ItemList::SelectionFromWindow(int index) {
   itemIndex_ = (index >= 0 && index < Count()) ? index : -1;
+  SelectionChanged();
 }
 
 void ItemList::BeginUpdate() {
@@ -121,6 +124,14 @@ void ComboBox::UserSelect(int index) {
 
 void ComboBox::UserEnter() {
   if (OnEnter) OnEnter();
+}
+
+void EditComboBox::TextFromWindow(const std::string& text) {
+  SetCaption(text);
+}
+
+void EditComboBox::SelectionChanged() {
+  if (ItemIndex() >= 0) SetCaption(Item(ItemIndex()));
 }
 
 void StatusBar::SetPanelCount(int count) {

@@ -1,4 +1,5 @@
-// Controls that hold lists of texts: list box, drop-down combo box, status bar panels.
+// Controls that hold lists of texts: list box, drop-down combo box (also one that takes typed
+// text), status bar panels.
 #pragma once
 
 #include <functional>
@@ -73,6 +74,8 @@ class ItemList : public Control {
 
  protected:
   void ItemsChanged(Change c, int index);
+  // The selected index changed, by the program or in the window.
+  virtual void SelectionChanged() {}
 
  private:
   std::vector<std::string> items_;
@@ -103,6 +106,19 @@ class ComboBox : public ItemList {
   std::function<void()> OnEnter;
   void UserSelect(int index);
   void UserEnter();
+};
+
+// A combo box whose text the user may also type (a name that is not in the list): its caption is
+// that text, and picking an item puts the item's text there.
+class EditComboBox : public ComboBox {
+ public:
+  using ComboBox::ComboBox;
+  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  // The binding reports typing.
+  void TextFromWindow(const std::string& text);
+
+ protected:
+  void SelectionChanged() override;
 };
 
 struct StatusPanel {

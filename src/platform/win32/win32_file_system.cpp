@@ -1,5 +1,5 @@
 // The file system service on Windows: directory search, whole-file reads and writes, atomic
-// replace.
+// replace, files opened for block copies, folders.
 #include "platform/win32/win32_file_system.h"
 
 #include <windows.h>
@@ -27,17 +27,20 @@ std::optional<DateTime> LocalTime(const FILETIME& utc) {
   return DateTime{st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond};
 }
 
-bool WriteAll(HANDLE h, const std::string& bytes) {
+bool WriteAll(HANDLE h, const char* bytes, size_t count) {
   size_t done = 0;
-  while (done < bytes.size()) {
-    const size_t left = bytes.size() - done;
+  while (done < count) {
+    const size_t left = count - done;
     const DWORD chunk = static_cast<DWORD>(left < (1u << 20) ? left : (1u << 20));
     DWORD written = 0;
-    if (!::WriteFile(h, bytes.data() + done, chunk, &written, nullptr) || written == 0)
-      return false;
+    if (!::WriteFile(h, bytes + done, chunk, &written, nullptr) || written == 0) return false;
     done += written;
   }
   return true;
+}
+
+bool WriteAll(HANDLE h, const std::string& bytes) {
+  return WriteAll(h, bytes.data(), bytes.size());
 }
 
 // Writes a new file of `bytes`, flushed to the disk before it is closed.
@@ -56,6 +59,39 @@ bool ReplaceByDeleteAndMove(const std::string& temporary, const std::string& pat
   if (MoveFileA(temporary.c_str(), path.c_str())) return true;
   if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileA(temporary.c_str());
   return false;
+}
+
+// A file of the block copy; the handle closes with the object.
+class Win32OpenFile : public OpenFile {
+ public:
+  explicit Win32OpenFile(HANDLE h) : file_(h) {}
+
+  std::optional<std::size_t> Read(char* buffer, std::size_t count) override {
+    DWORD got = 0;
+    if (!::ReadFile(file_.Get(), buffer, static_cast<DWORD>(count), &got, nullptr))
+      return std::nullopt;
+    return got;
+  }
+  bool Write(const char* bytes, std::size_t count) override {
+    return WriteAll(file_.Get(), bytes, count);
+  }
+  std::optional<FileStamp> LastWrite() override {
+    FILETIME t;
+    if (!GetFileTime(file_.Get(), nullptr, nullptr, &t)) return std::nullopt;
+    return (static_cast<FileStamp>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+  }
+  bool SetLastWrite(FileStamp stamp) override {
+    FILETIME t{static_cast<DWORD>(stamp & 0xFFFFFFFFu), static_cast<DWORD>(stamp >> 32)};
+    return SetFileTime(file_.Get(), nullptr, nullptr, &t) != 0;
+  }
+
+ private:
+  FileHandle file_;
+};
+
+std::unique_ptr<OpenFile> OpenedOrNull(HANDLE h) {
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32OpenFile>(h);
 }
 
 }  // namespace
@@ -138,6 +174,52 @@ bool Win32FileSystem::CreateEmptyFile(const std::string& path) {
 bool Win32FileSystem::FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::unique_ptr<OpenFile> Win32FileSystem::OpenToRead(const std::string& path) {
+  return OpenedOrNull(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+std::unique_ptr<OpenFile> Win32FileSystem::CreateToWrite(const std::string& path) {
+  // Writing the date needs the write-attributes right, which GENERIC_WRITE includes.
+  return OpenedOrNull(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool Win32FileSystem::CreateFolder(const std::string& path) {
+  return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+bool Win32FileSystem::RemoveFolder(const std::string& path) {
+  return RemoveDirectoryA(path.c_str()) != 0;
+}
+
+bool Win32FileSystem::FolderExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string Win32FileSystem::FullPath(const std::string& path) {
+  if (path.empty()) return {};
+  std::string full(MAX_PATH, '\0');
+  for (;;) {
+    DWORD length =
+        GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0) return {};
+    if (length < full.size()) {
+      full.resize(length);
+      return full;
+    }
+    full.resize(length + 1);  // the size it asked for, with its terminating NUL
+  }
+}
+
+std::string Win32FileSystem::WindowsFolder(int maxChars) {
+  std::string folder(static_cast<std::size_t>(maxChars) + 1, '\0');
+  UINT length = GetWindowsDirectoryA(folder.data(), static_cast<UINT>(maxChars));
+  folder.resize(length <= static_cast<UINT>(maxChars) ? length : 0);
+  return folder;
 }
 
 }  // namespace tavel

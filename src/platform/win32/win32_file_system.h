@@ -1,5 +1,5 @@
 // The file system service on Windows: directory search, whole-file reads and writes, atomic
-// replace.
+// replace, files opened for block copies, folders.
 #pragma once
 
 #include "platform/file_system.h"
@@ -14,6 +14,14 @@ class Win32FileSystem : public FileSystem {
   bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) override;
   bool CreateEmptyFile(const std::string& path) override;
   bool FileExists(const std::string& path) override;
+
+  std::unique_ptr<OpenFile> OpenToRead(const std::string& path) override;
+  std::unique_ptr<OpenFile> CreateToWrite(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  bool RemoveFolder(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+  std::string FullPath(const std::string& path) override;
+  std::string WindowsFolder(int maxChars) override;
 };
 
 }  // namespace tavel

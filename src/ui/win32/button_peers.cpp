@@ -19,13 +19,6 @@ LRESULT Send(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
   return SendMessageA(hwnd, msg, wp, lp);
 }
 
-std::string WindowTextOf(HWND hwnd) {
-  int length = GetWindowTextLengthA(hwnd);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), length + 1)));
-  return text;
-}
-
 class LabelPeer : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;

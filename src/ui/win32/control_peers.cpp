@@ -9,6 +9,13 @@
 
 namespace tavel {
 
+std::string WindowTextOf(HWND hwnd) {
+  int length = GetWindowTextLengthA(hwnd);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), length + 1)));
+  return text;
+}
+
 Win32Ui& ChildPeer::Ui() const {
   return form_.Ui();
 }
@@ -167,6 +174,7 @@ class PeerMaker : public ControlBinder {
   void Bind(SpinButton& c) override { made_ = PeerFor(form_, c); }
   void Bind(ListBox& c) override { made_ = PeerFor(form_, c); }
   void Bind(ComboBox& c) override { made_ = PeerFor(form_, c); }
+  void Bind(EditComboBox& c) override { made_ = PeerFor(form_, c); }
   void Bind(StatusBar& c) override { made_ = PeerFor(form_, c); }
   void Bind(Image& c) override { made_ = PeerFor(form_, c); }
 

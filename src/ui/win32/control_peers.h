@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/control.h"
@@ -86,6 +87,9 @@ class DrawnPeer : public ChildPeer, public WindowBase {
   bool pressed_ = false;
 };
 
+// The text of a window (a typed edit text, a combo box's edit field).
+std::string WindowTextOf(HWND hwnd);
+
 // The peer for a control of any kind, as the control's kind chooses it; null for kinds that have
 // no window.
 std::unique_ptr<ChildPeer> MakePeer(FormWindow& form, Control& control);
@@ -100,6 +104,7 @@ std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, SpinButton& control);
 // the lists (list_peers.cpp),
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ListBox& control);
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ComboBox& control);
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, EditComboBox& control);
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, StatusBar& control);
 // and the controls drawn by classes of our own (drawn_peers.cpp).
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Panel& control);

@@ -1,4 +1,5 @@
-// Peers of the controls that hold lists of texts: list box, drop-down combo box, status bar.
+// Peers of the controls that hold lists of texts: list box, drop-down combo box (also one that
+// takes typed text), status bar.
 #include <windows.h>
 // The common controls need the definitions of windows.h first.
 #include <commctrl.h>
@@ -226,6 +227,48 @@ class ComboBoxPeer : public ItemListPeer {
   }
 };
 
+// The drop-down combo box with an edit field: the edit child is one of its windows, so that its
+// colour messages reach this peer; typing is reported as the control's caption.
+class EditComboBoxPeer : public ComboBoxPeer {
+ public:
+  using ComboBoxPeer::ComboBoxPeer;
+  void Create(HWND parent) override {
+    CreateStandard(parent, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL);
+    edit_ = FindWindowExA(hwnd_, nullptr, "Edit", nullptr);
+    FillAll();
+    SetWindowTextA(hwnd_, control_.Caption().c_str());
+  }
+  std::vector<HWND> Windows() const override {
+    if (!edit_) return {hwnd_};
+    return {hwnd_, edit_};
+  }
+  void OnCommand(HWND from, int code) override {
+    if (code == CBN_EDITCHANGE && !settingText_) {
+      takingText_ = true;
+      static_cast<EditComboBox&>(control_).TextFromWindow(WindowTextOf(hwnd_));
+      takingText_ = false;
+      return;
+    }
+    ComboBoxPeer::OnCommand(from, code);
+  }
+
+ protected:
+  // Text set by the program goes into the edit field; typed text is not written back.
+  bool SyncOwn(Change change, int index) override {
+    if (change != Change::Caption) return ComboBoxPeer::SyncOwn(change, index);
+    if (takingText_) return true;
+    settingText_ = true;
+    SetWindowTextA(hwnd_, control_.Caption().c_str());
+    settingText_ = false;
+    return true;
+  }
+
+ private:
+  HWND edit_ = nullptr;
+  bool settingText_ = false;
+  bool takingText_ = false;
+};
+
 class StatusBarPeer : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
@@ -284,6 +327,10 @@ std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ListBox& control) {
 
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ComboBox& control) {
   return std::make_unique<ComboBoxPeer>(form, control);
+}
+
+std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, EditComboBox& control) {
+  return std::make_unique<EditComboBoxPeer>(form, control);
 }
 
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, StatusBar& control) {

@@ -2,9 +2,63 @@
 // injectable failures.
 #include "fakes/fake_file_system.h"
 
+#include <algorithm>
+
 #include "text/path.h"
+#include "text/sjis.h"
 
 namespace tavel::testing {
+
+// One open file of the fake: reads from the stored bytes, writes append to them.
+class FakeOpenFile : public OpenFile {
+ public:
+  FakeOpenFile(FakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+  ~FakeOpenFile() override { fs_.log.push_back("close " + path_); }
+
+  std::optional<std::size_t> Read(char* buffer, std::size_t count) override {
+    fs_.log.push_back("block " + path_ + " " + std::to_string(count));
+    if (fs_.failReads.count(path_) || !fs_.Has(path_)) return std::nullopt;
+    const std::string& bytes = fs_.At(path_).bytes;
+    std::size_t n = std::min(count, bytes.size() - std::min(position_, bytes.size()));
+    std::copy_n(bytes.data() + position_, n, buffer);
+    position_ += n;
+    return n;
+  }
+  bool Write(const char* bytes, std::size_t count) override {
+    if (!fs_.Has(path_)) return false;
+    std::size_t fits = fs_.spaceLeft ? std::min(count, *fs_.spaceLeft) : count;
+    fs_.At(path_).bytes.append(bytes, fits);
+    if (fs_.spaceLeft) *fs_.spaceLeft -= fits;
+    return fits == count;
+  }
+  std::optional<FileStamp> LastWrite() override {
+    if (!fs_.Has(path_)) return std::nullopt;
+    return fs_.At(path_).stamp;
+  }
+  bool SetLastWrite(FileStamp stamp) override {
+    fs_.log.push_back("stamp " + path_);
+    if (!fs_.Has(path_)) return false;
+    fs_.At(path_).stamp = stamp;
+    return true;
+  }
+
+ private:
+  FakeFileSystem& fs_;
+  std::string path_;
+  std::size_t position_ = 0;
+};
+
+namespace {
+
+// The folder a file or folder lies in (C:\ for C:\KoLAPP32); empty for a drive root.
+std::string ParentFolder(const std::string& path) {
+  std::string folder = WithoutBackslash(path);
+  std::size_t cut = LastSeparatorIndex(folder, "\\");
+  if (cut == std::string::npos || folder.size() <= 3) return {};
+  return cut == 2 ? folder.substr(0, 3) : folder.substr(0, cut);
+}
+
+}  // namespace
 
 std::optional<FoundFile> FakeFileSystem::FindFile(const std::string& path, std::uint32_t allowed) {
   log.push_back("find " + path);
@@ -60,6 +114,58 @@ bool FakeFileSystem::FileExists(const std::string& path) {
   log.push_back("exists " + path);
   auto it = files_.find(path);
   return it != files_.end() && !(it->second.attributes & kAttrDirectory);
+}
+
+std::unique_ptr<OpenFile> FakeFileSystem::OpenToRead(const std::string& path) {
+  log.push_back("open " + path);
+  auto it = files_.find(path);
+  if (it == files_.end() || unreadable.count(path) || (it->second.attributes & kAttrDirectory))
+    return nullptr;
+  return std::make_unique<FakeOpenFile>(*this, path);
+}
+
+std::unique_ptr<OpenFile> FakeFileSystem::CreateToWrite(const std::string& path) {
+  log.push_back("truncate " + path);
+  auto it = files_.find(path);
+  if (failWrites.count(path) || !FolderExists(ParentFolder(path))) return nullptr;
+  if (it != files_.end() && (it->second.attributes & (kAttrDirectory | kAttrReadOnly)))
+    return nullptr;
+  Store(path, "");
+  return std::make_unique<FakeOpenFile>(*this, path);
+}
+
+bool FakeFileSystem::CreateFolder(const std::string& path) {
+  log.push_back("mkdir " + path);
+  if (files_.count(path) || failFolders.count(path) || !FolderExists(ParentFolder(path)))
+    return false;
+  PutFolder(path);
+  return true;
+}
+
+bool FakeFileSystem::RemoveFolder(const std::string& path) {
+  log.push_back("rmdir " + path);
+  if (!FolderExists(path) || failFolders.count(path)) return false;
+  const std::string inside = WithBackslash(path);
+  for (const auto& entry : files_) {
+    if (entry.first != path && entry.first.rfind(inside, 0) == 0) return false;
+  }
+  files_.erase(path);
+  return true;
+}
+
+bool FakeFileSystem::FolderExists(const std::string& path) {
+  auto it = files_.find(path);
+  return it != files_.end() && (it->second.attributes & kAttrDirectory);
+}
+
+std::string FakeFileSystem::FullPath(const std::string& path) {
+  if (path.empty()) return {};
+  if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') return path;
+  return currentFolder + path;
+}
+
+std::string FakeFileSystem::WindowsFolder(int maxChars) {
+  return windowsFolder.size() <= static_cast<std::size_t>(maxChars) ? windowsFolder : "";
 }
 
 FakeFileSystem::File& FakeFileSystem::Put(const std::string& path, const std::string& bytes) {

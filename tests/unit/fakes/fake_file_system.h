@@ -20,6 +20,7 @@ class FakeFileSystem : public FileSystem {
     std::optional<DateTime> lastWrite = DateTime{1997, 3, 15, 6, 21, 5, 9};
     std::uint32_t attributes = kAttrArchive;
     std::optional<std::uint64_t> size;  // a size other than bytes.size(), for very large files
+    FileStamp stamp = 0x01BC3F2A5E6D7000ull;  // the last write as the block copy reads and sets it
   };
 
   std::optional<FoundFile> FindFile(const std::string& path, std::uint32_t allowed) override;
@@ -28,6 +29,16 @@ class FakeFileSystem : public FileSystem {
   bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) override;
   bool CreateEmptyFile(const std::string& path) override;
   bool FileExists(const std::string& path) override;
+
+  // Copying in blocks, folders and the Windows folder. Folders are entries with kAttrDirectory,
+  // named without a trailing backslash except drive roots (C:\), which tests put like any other.
+  std::unique_ptr<OpenFile> OpenToRead(const std::string& path) override;
+  std::unique_ptr<OpenFile> CreateToWrite(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  bool RemoveFolder(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+  std::string FullPath(const std::string& path) override;
+  std::string WindowsFolder(int maxChars) override;
 
   // Test set-up and inspection (paths are compared exactly; Windows compares them ignoring case).
   File& Put(const std::string& path, const std::string& bytes = "");
@@ -45,7 +56,16 @@ class FakeFileSystem : public FileSystem {
   std::set<std::string> failWrites;
   // Bytes left on the disk; a write that needs more stops there (WriteFile leaves what fitted).
   std::optional<std::size_t> spaceLeft;
-  // Every call, in order: "find P", "read P", "write P", "replace P", "create P", "exists P".
+  // Folders whose creation or removal fails although it could succeed.
+  std::set<std::string> failFolders;
+  // Files whose block reads fail after the open.
+  std::set<std::string> failReads;
+  // What a relative path is expanded against, and the Windows folder.
+  std::string currentFolder = "C:\\WORK\\";
+  std::string windowsFolder = "C:\\WINDOWS";
+  // Every call, in order: "find P", "read P", "write P", "replace P", "create P", "exists P",
+  // "open P" (to read), "truncate P" (to write), "block P N" (a read of N bytes), "mkdir P",
+  // "rmdir P", "stamp P" (a date set), "close P".
   std::vector<std::string> log;
 
  private:

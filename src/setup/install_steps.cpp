@@ -1,0 +1,170 @@
+// The install behind 設定: folders, the two files, the registry, Program Manager's group and item,
+// the uninstall entry and the version, in that order; any stop leaves the dialogue usable again.
+#include <utility>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "player/list_file.h"
+#include "setup/copy_file_keep_date.h"
+#include "setup/setup_window.h"
+#include "text/name_case.h"
+#include "text/path.h"
+#include "ui/application.h"
+
+namespace tavel {
+
+namespace {
+
+constexpr const char* kMapGroupsKey =
+    ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
+constexpr const char* kUninstallKeyBase =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+}  // namespace
+
+void TTVLSETUPForm::Button3Click() {
+  BusyCursor busy(App());
+  Button3.SetVisible(false);
+  App().ProcessMessages();
+  // Whatever stops the install, also an error that reaches the standard error display, gives the
+  // 設定 button back.
+  struct GiveBack {
+    Button& button;
+    bool done = false;
+    ~GiveBack() {
+      if (!done) button.SetVisible(true);
+    }
+  } giveBack{Button3};
+  giveBack.done = Install();
+}
+
+// True when the install is complete and the window has closed.
+bool TTVLSETUPForm::Install() {
+  if (!CheckEntries()) return false;
+  std::string folder = WithBackslash(services_.files.FullPath(Edit1.Caption()));
+  std::vector<std::string> prefixes = PathPrefixes(folder);
+  if (!MakeFolders(folder, prefixes)) return false;
+  // The install folder as the deepest of the folders names it; "\" names none.
+  const std::string target = prefixes.empty() ? "" : WithBackslash(prefixes.back());
+  if (target.empty() || target == "\\") return StopInstall("[  ]\nデータが不正です");
+  const std::string exePath = target + ExeFileName;
+  if (!CopyProgramFiles(target)) return false;
+  App().ProcessMessages();
+  if (!WriteInstallKey(target)) return false;
+  App().ProcessMessages();
+  AddProgmanItems(exePath);
+  if (!WriteUninstallEntry(exePath) || !WriteVersion()) return false;
+  App().ProcessMessages();
+  BringToFront();
+  KolapBoxDlg1.ShowMsg("登録完了です。\n\n[ " + ComboBox1.Caption() +
+                       " ]\nグループに登録しました☆☆\nお疲れ様☆☆");
+  Close();
+  return true;
+}
+
+bool TTVLSETUPForm::StopInstall(const std::string& message, bool beep) {
+  Button3.SetVisible(true);
+  if (beep) App().Beep();
+  KolapBoxDlg1.ShowMsg(message);
+  return false;
+}
+
+bool TTVLSETUPForm::CheckEntries() {
+  if (ComboBox1.Caption().empty()) return StopInstall("グループ名を設定して下さい。", true);
+  if (Edit1.Caption().empty()) return StopInstall("フォルダーを設定して下さい。", true);
+  return true;
+}
+
+// Creates every missing folder of `prefixes` (the folders down to `folder`, root first), asking
+// once, at the first missing one.
+bool TTVLSETUPForm::MakeFolders(const std::string& folder,
+                                const std::vector<std::string>& prefixes) {
+  std::string question = WithoutBackslash(folder);
+  for (const std::string& prefix : prefixes) {
+    std::string path = WithoutBackslash(services_.files.FullPath(prefix));
+    if (services_.files.FolderExists(path)) continue;
+    if (!question.empty()) {
+      if (YesNoBoxDlg1.Execute(question + "\nフォルダーを作成します") != kResultYes) return false;
+      question.clear();
+    }
+    if (!services_.files.CreateFolder(path))
+      return StopInstall("[ " + prefix + " ]\nフォルダーの作成に失敗しました・・・");
+  }
+  return true;
+}
+
+// Both files are taken by their own names from the running program's folder, whatever the
+// program is called; installing into that folder copies nothing.
+bool TTVLSETUPForm::CopyProgramFiles(const std::string& target) {
+  const std::string source = ExecutableFolder(services_.process.OwnPath());
+  if (UpperCaseName(source) == UpperCaseName(target)) return true;
+  for (const std::string& name : {ExeFileName, TextFileName}) {
+    if (!CopyFileKeepDate(services_.files, source + name, target + name))
+      return StopInstall(name + "\nファイルのコピーに失敗しました・・・");
+  }
+  return true;
+}
+
+bool TTVLSETUPForm::WriteInstallKey(const std::string& target) {
+  return WriteValues(RegistryRoot::Users, ProductKeyPath(),
+                     {{"EXEPATH", WithoutBackslash(target)}, {"Group", ComboBox1.Caption()}});
+}
+
+// Program Manager's group and item, and the same item in the start-up group when asked; a macro
+// that fails is not reported.
+void TTVLSETUPForm::AddProgmanItems(const std::string& exePath) {
+  auto addTo = [&](const std::string& group) {
+    SendMacro("[CreateGroup(" + group + ")]\r\n");
+    App().ProcessMessages();
+    SendMacro("[AddItem(" + exePath + "," + ItemTitle + ")]\r\n");
+    App().ProcessMessages();
+  };
+  addTo(ComboBox1.Caption());
+  if (!CheckBoxST.Checked()) return;
+  auto key = services_.registry.Open(RegistryRoot::Users, kMapGroupsKey, false);
+  std::string startUp = key ? key->ReadString("StartUp").value_or("") : "";
+  key.reset();
+  if (startUp.empty()) {
+    KolapBoxDlg1.ShowMsg("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+    return;
+  }
+  addTo(startUp);
+}
+
+std::string TTVLSETUPForm::SendMacro(const std::string&) {
+  return "";
+}
+
+bool TTVLSETUPForm::WriteUninstallEntry(const std::string& exePath) {
+  return WriteValues(
+      RegistryRoot::LocalMachine, kUninstallKeyBase + ProductBase,
+      {{"DisplayName", UninstallDisplayName}, {"UninstallString", exePath + " /uninstall"}});
+}
+
+bool TTVLSETUPForm::WriteVersion() {
+  return WriteValues(RegistryRoot::Users, kSettingsKeyPath,
+                     {{"Version", std::to_string(SetupVersion)},
+                      {"BackColor", CheckBoxBkColor.Checked() ? "1" : "0"}});
+}
+
+// Opens the key (creating it) and writes the values in order. A key or value that cannot be
+// written stops the install at once with a message naming it: the dialogue is usable again and
+// nothing after it is written, so the program is not marked installed.
+bool TTVLSETUPForm::WriteValues(RegistryRoot root, const std::string& key,
+                                const std::vector<std::pair<std::string, std::string>>& values) {
+  const std::string rootName =
+      root == RegistryRoot::Users ? "HKEY_USERS\\" : "HKEY_LOCAL_MACHINE\\";
+  auto opened = services_.registry.Open(root, key, true);
+  for (const auto& [name, value] : values) {
+    if (!opened || !opened->WriteString(name, value)) {
+      opened.reset();
+      return StopInstall("[ " + rootName + key + " ]\n" + name +
+                         "\nレジストリーへの書き込みに失敗しました・・・");
+    }
+  }
+  return true;
+}
+
+}  // namespace tavel

@@ -1,0 +1,107 @@
+// The install dialogue on the headless windowing system, with fakes of the registry, files and
+// screen, and a user who answers every box as the test says.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/message_box_form.h"
+#include "dialogs/yes_no_box.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_mci.h"
+#include "fakes/fake_process.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_tray.h"
+#include "platform/services.h"
+#include "setup/setup_window.h"
+#include "ui/application.h"
+#include "ui/headless_ui.h"
+
+namespace tavel::testing {
+
+class InstallFixture : public ::testing::Test {
+ protected:
+  static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
+  static constexpr const char* kUninstallKey =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
+  static constexpr const char* kMapGroupsKey =
+      ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
+
+  InstallFixture() {
+    app.SetTitle("楽蔵32");
+    // The program as delivered: both files in a folder of their own on drive D.
+    process.path = "D:\\DELIVERY\\TaVEL32.EXE";
+    files.PutFolder("C:\\");
+    files.PutFolder("D:\\");
+    files.PutFolder("D:\\DELIVERY");
+    files.Put("D:\\DELIVERY\\TaVEL32.EXE", std::string(70000, 'x')).stamp = kExeStamp;
+    files.Put("D:\\DELIVERY\\TaVEL32.TXT", "help").stamp = kTextStamp;
+    // The user reads each notice and presses "ＯＫ", and answers each question with `answer`.
+    ui.OnModal = [this](Form& form) {
+      if (auto* box = dynamic_cast<MessageBoxForm*>(&form)) {
+        messages.push_back(box->Msg.Caption());
+        box->Button1.Click();
+      }
+      if (auto* question = dynamic_cast<TYesNoBox*>(&form)) {
+        questions.push_back(question->Msg.Caption());
+        (answer == kResultYes ? question->Button1 : question->Button2).Click();
+      }
+    };
+  }
+
+  // Opens the install dialogue as a fresh start does.
+  TTVLSETUPForm& Open() {
+    window = std::make_unique<TTVLSETUPForm>(app, services, entry);
+    window->Show();
+    return *window;
+  }
+
+  // Opens the dialogue, lets the user fill in the folder, and presses 設定.
+  TTVLSETUPForm& InstallInto(const std::string& folder) {
+    TTVLSETUPForm& w = Open();
+    messages.clear();
+    w.Edit1.TextFromWindow(folder);
+    w.Button3.Click();
+    return w;
+  }
+
+  std::string Product(const std::string& name) const { return registry.Get(kProductKey, name); }
+  std::string Settings(const std::string& name) const {
+    return registry.Get(kSettingsKeyPath, name);
+  }
+  std::string Uninstall(const std::string& name) const {
+    return registry.Get(kUninstallKey, name, RegistryRoot::LocalMachine);
+  }
+  bool WroteAnyValue() const {
+    for (const std::string& entry : registry.accessLog) {
+      if (entry.rfind("write ", 0) == 0) return true;
+    }
+    return false;
+  }
+
+  static constexpr FileStamp kExeStamp = 0x01BC000011112222ull;
+  static constexpr FileStamp kTextStamp = 0x01BC000033334444ull;
+
+  HeadlessUi ui;
+  Application app{ui};
+  FakeRegistry registry;
+  FakeDesktop desktop;
+  FakeProcess process;
+  FakeClock clock;
+  FakeFileSystem files;
+  FakeMci mci{ui};
+  FakeTray tray;
+  Services services{registry, desktop, process, clock, files, mci, tray};
+  EntryState entry;
+  std::unique_ptr<TTVLSETUPForm> window;
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  int answer = kResultYes;
+};
+
+}  // namespace tavel::testing

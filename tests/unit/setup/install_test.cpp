@@ -1,0 +1,218 @@
+// The install dialogue: what it offers, and each way the install behind 設定 ends.
+#include <gtest/gtest.h>
+
+#include "install_fixture.h"
+
+namespace tavel::testing {
+namespace {
+
+using Install = InstallFixture;
+
+const std::string kDone =
+    "登録完了です。\n\n[ KOLAP SOFT32 ]\nグループに登録しました☆☆\nお疲れ様☆☆";
+
+TEST_F(Install, OffersTheDefaultFolderOnTheWindowsDrive) {
+  files.windowsFolder = "E:\\WIN95";
+  TTVLSETUPForm& w = Open();
+  EXPECT_EQ(w.Edit1.Caption(), "E:\\KoLAPP32\\TaVIN32");
+  EXPECT_EQ(w.SetupWindowsDir, "E:\\WIN95\\");
+  EXPECT_EQ(w.Caption(), "楽蔵32 V1．1 インスツール");
+  EXPECT_EQ(ui.AppTitle(), "楽蔵32 V1．1 インスツール");
+  EXPECT_EQ(w.UninstallDisplayName, "KOLAP 楽蔵32 T-VEL V1.1");
+  EXPECT_TRUE(w.CheckBoxBkColor.Checked());
+  EXPECT_TRUE(w.CheckBoxST.Checked());
+  EXPECT_EQ(w.Left(), (1024 - w.Width()) / 2);
+  // A stored folder of an earlier install is offered instead, and 初期値 brings it back.
+  registry.Set(kProductKey, "EXEPATH", "D:\\音楽ソ");
+  registry.Set(kProductKey, "Group", "Main");
+  TTVLSETUPForm& again = Open();
+  EXPECT_EQ(again.Edit1.Caption(), "D:\\音楽ソ");
+  EXPECT_EQ(again.SavedGroup, "Main");
+  again.Edit1.TextFromWindow("C:\\OTHER");
+  again.Button4.Click();
+  EXPECT_EQ(again.Edit1.Caption(), "D:\\音楽ソ");
+  EXPECT_FALSE(WroteAnyValue());
+}
+
+TEST_F(Install, IntoANewFolderAsksOnceCreatesItAndRecordsEverything) {
+  files.PutFolder("C:\\KoLAPP32");
+  files.Remove("C:\\KoLAPP32");  // three levels, of which two are missing
+  TTVLSETUPForm& w = InstallInto("C:\\KoLAPP32\\TaVIN32");
+  EXPECT_EQ(questions, std::vector<std::string>{"C:\\KoLAPP32\\TaVIN32\nフォルダーを作成します"});
+  EXPECT_TRUE(files.FolderExists("C:\\KoLAPP32\\TaVIN32"));
+  EXPECT_EQ(files.Content("C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE"), std::string(70000, 'x'));
+  EXPECT_EQ(files.At("C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE").stamp, kExeStamp);
+  EXPECT_EQ(files.At("C:\\KoLAPP32\\TaVIN32\\TaVEL32.TXT").stamp, kTextStamp);
+  EXPECT_EQ(Product("EXEPATH"), "C:\\KoLAPP32\\TaVIN32");
+  EXPECT_EQ(Product("Group"), "KOLAP SOFT32");
+  EXPECT_EQ(Uninstall("DisplayName"), "KOLAP 楽蔵32 T-VEL V1.1");
+  EXPECT_EQ(Uninstall("UninstallString"), "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE /uninstall");
+  EXPECT_EQ(Settings("Version"), "11");
+  EXPECT_EQ(Settings("BackColor"), "1");
+  // No start-up group is known on this machine: said once, and the install goes on.
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{
+                "ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません", kDone}));
+  EXPECT_TRUE(w.IsClosed());
+  EXPECT_FALSE(ui.BusyCursor());
+  EXPECT_EQ(registry.openKeys, 0);
+}
+
+TEST_F(Install, DecliningTheNewFolderCreatesAndWritesNothing) {
+  answer = kResultNo;
+  TTVLSETUPForm& w = InstallInto("C:\\KoLAPP32\\TaVIN32");
+  EXPECT_EQ(questions.size(), 1u);
+  EXPECT_FALSE(files.FolderExists("C:\\KoLAPP32"));
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(WroteAnyValue());
+  EXPECT_FALSE(w.IsClosed());
+  EXPECT_TRUE(w.Button3.Visible());
+  EXPECT_FALSE(ui.BusyCursor());
+}
+
+TEST_F(Install, StopsWithAMessageWhenTheEntriesAreMissingOrUnusable) {
+  TTVLSETUPForm& w = Open();
+  messages.clear();
+  w.ComboBox1.TextFromWindow("");
+  w.Button3.Click();
+  w.ComboBox1.TextFromWindow("Main");
+  w.Edit1.TextFromWindow("");
+  w.Button3.Click();
+  EXPECT_EQ(messages, (std::vector<std::string>{"グループ名を設定して下さい。",
+                                                "フォルダーを設定して下さい。"}));
+  EXPECT_EQ(ui.BeepCount(), 2);
+
+  // A folder that cannot be created is named; the folder made before it stays.
+  messages.clear();
+  files.failFolders.insert("C:\\A\\B");
+  w.Edit1.TextFromWindow("C:\\A\\B\\C");
+  w.Button3.Click();
+  EXPECT_EQ(messages,
+            std::vector<std::string>{"[ C:\\A\\B ]\nフォルダーの作成に失敗しました・・・"});
+  EXPECT_TRUE(files.FolderExists("C:\\A"));
+  EXPECT_FALSE(WroteAnyValue());
+  EXPECT_TRUE(w.Button3.Visible());
+  EXPECT_FALSE(w.IsClosed());
+  EXPECT_FALSE(ui.BusyCursor());
+}
+
+TEST_F(Install, ANameEndingInAFiveCSecondByteIsAFolderOfItsOwn) {
+  // ソ is 83 5C: neither the folder list nor the backslash rules take its second byte for a
+  // separator.
+  InstallInto("C:\\音楽ソ");
+  EXPECT_EQ(questions, std::vector<std::string>{"C:\\音楽ソ\nフォルダーを作成します"});
+  EXPECT_TRUE(files.FolderExists("C:\\音楽ソ"));
+  EXPECT_TRUE(files.Has("C:\\音楽ソ\\TaVEL32.EXE"));
+  EXPECT_EQ(Product("EXEPATH"), "C:\\音楽ソ");
+  EXPECT_EQ(Uninstall("UninstallString"), "C:\\音楽ソ\\TaVEL32.EXE /uninstall");
+}
+
+TEST_F(Install, AMissingTextFileStopsAfterTheProgramWasCopied) {
+  files.Remove("D:\\DELIVERY\\TaVEL32.TXT");
+  files.PutFolder("C:\\TAVEL");
+  TTVLSETUPForm& w = InstallInto("C:\\TAVEL");
+  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(messages,
+            std::vector<std::string>{"TaVEL32.TXT\nファイルのコピーに失敗しました・・・"});
+  EXPECT_TRUE(files.Has("C:\\TAVEL\\TaVEL32.EXE"));
+  EXPECT_FALSE(WroteAnyValue());
+  EXPECT_TRUE(w.Button3.Visible());
+}
+
+TEST_F(Install, IntoTheProgramsOwnFolderCopiesNothingButRecordsTheInstall) {
+  auto copies = [this] {
+    int n = 0;
+    for (const std::string& call : files.log) n += call.rfind("truncate ", 0) == 0;
+    return n;
+  };
+  process.path = "d:\\delivery\\tavel32.exe";  // the folders differ only in letter case
+  TTVLSETUPForm& w = InstallInto("D:\\DELIVERY\\");
+  EXPECT_EQ(copies(), 0);
+  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(Product("EXEPATH"), "D:\\DELIVERY");
+  EXPECT_EQ(Settings("Version"), "11");
+  EXPECT_TRUE(w.IsClosed());
+}
+
+TEST_F(Install, AFolderSharedWithOtherFilesKeepsThemAndGetsTheNewVersion) {
+  files.PutFolder("C:\\TOOLS");
+  files.Put("C:\\TOOLS\\OTHER.EXE", "other");
+  files.Put("C:\\TOOLS\\TaVEL32.EXE", "old version");
+  // A relative folder is taken from the current folder.
+  files.currentFolder = "C:\\";
+  InstallInto("TOOLS");
+  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(files.Content("C:\\TOOLS\\OTHER.EXE"), "other");
+  EXPECT_EQ(files.Content("C:\\TOOLS\\TaVEL32.EXE"), std::string(70000, 'x'));
+  EXPECT_EQ(Product("EXEPATH"), "C:\\TOOLS");
+}
+
+TEST_F(Install, WritesTheColourOptionAndSkipsTheStartUpGroupWhenNotAsked) {
+  TTVLSETUPForm& w = Open();
+  messages.clear();
+  w.CheckBoxBkColor.UserToggle();
+  w.CheckBoxST.UserToggle();
+  w.Edit1.TextFromWindow("D:\\DELIVERY");
+  w.Button3.Click();
+  EXPECT_EQ(Settings("BackColor"), "0");
+  EXPECT_EQ(messages, std::vector<std::string>{kDone});
+}
+
+TEST_F(Install, AKnownStartUpGroupIsNotReported) {
+  registry.Set(kMapGroupsKey, "StartUp", "StartUp");
+  InstallInto("D:\\DELIVERY");
+  EXPECT_EQ(messages, std::vector<std::string>{kDone});
+}
+
+// Without the right to write a key, the install says which value failed, gives the dialogue back
+// and writes nothing after it: the program is not marked installed.
+TEST_F(Install, AValueThatCannotBeWrittenStopsTheInstall) {
+  registry.failWrites.insert("UninstallString");
+  registry.Set(kMapGroupsKey, "StartUp", "StartUp");
+  TTVLSETUPForm& w = InstallInto("D:\\DELIVERY");
+  EXPECT_EQ(messages, std::vector<std::string>{
+                          "[ HKEY_LOCAL_MACHINE\\" + std::string(kUninstallKey) +
+                          " ]\nUninstallString\nレジストリーへの書き込みに失敗しました・・・"});
+  EXPECT_EQ(Settings("Version"), "<missing>");
+  EXPECT_TRUE(w.Button3.Visible());
+  EXPECT_FALSE(ui.BusyCursor());
+  EXPECT_FALSE(w.IsClosed());
+  EXPECT_EQ(registry.openKeys, 0);
+
+  // A key that cannot be opened at all is reported the same way, before anything is written.
+  registry = FakeRegistry();
+  registry.failOpen = true;
+  messages.clear();
+  w.Button3.Click();
+  EXPECT_EQ(messages,
+            std::vector<std::string>{"[ HKEY_USERS\\" + std::string(kProductKey) +
+                                     " ]\nEXEPATH\nレジストリーへの書き込みに失敗しました・・・"});
+}
+
+TEST_F(Install, CancelAndTheFolderBrowser) {
+  TTVLSETUPForm& w = Open();
+  std::vector<std::string> asked;
+  std::string chosen = "c:\\music";
+  w.DIROPENDLG1.Run = [&](FolderBrowserStandIn& browser) {
+    asked.push_back(browser.Title + "|" + browser.Directory + "|" +
+                    (browser.StandardColor ? "standard" : "own"));
+    return chosen;
+  };
+  w.Button1.Click();
+  EXPECT_EQ(w.Edit1.Caption(), "c:\\music");
+  chosen.clear();  // cancelled: the folder typed stays
+  w.CheckBoxBkColor.UserToggle();
+  w.Button1.Click();
+  EXPECT_EQ(w.Edit1.Caption(), "c:\\music");
+  EXPECT_EQ(asked, (std::vector<std::string>{"登録先|C:\\KoLAPP32\\TaVIN32|standard",
+                                             "登録先|c:\\music|own"}));
+
+  messages.clear();
+  w.Button2.Click();
+  EXPECT_EQ(messages, std::vector<std::string>{"インスツールを中止します。"});
+  EXPECT_TRUE(w.IsClosed());
+  EXPECT_FALSE(WroteAnyValue());
+}
+
+}  // namespace
+}  // namespace tavel::testing
