@@ -72,10 +72,13 @@ void TTVLSETUPForm::SetUpControls() {
   Button4.OnClick = [this] { Button4Click(); };
   CheckBoxBkColor.OnClick = [this] { CheckBoxBkColorClick(); };
   OnPaint = [this] { FormPaint(); };
-  TimerErOut.OnTimer = [this] {
-    TimerErOut.SetEnabled(false);
-    Close();
-  };
+  // The uninstall steps are not part of this build yet: a hidden window closes itself.
+  for (Timer* timer : {&Timer1, &Timer2, &TimerErOut}) {
+    timer->OnTimer = [this, timer] {
+      timer->SetEnabled(false);
+      Close();
+    };
+  }
 }
 
 void TTVLSETUPForm::FormCreate() {
