@@ -8,7 +8,9 @@
 #include "platform/registry.h"
 #include "player/list_file.h"
 #include "setup/copy_file_keep_date.h"
+#include "setup/progman.h"
 #include "setup/setup_window.h"
+#include "setup/uninstall_command.h"
 #include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
@@ -116,9 +118,9 @@ bool TTVLSETUPForm::WriteInstallKey(const std::string& target) {
 // that fails is not reported.
 void TTVLSETUPForm::AddProgmanItems(const std::string& exePath) {
   auto addTo = [&](const std::string& group) {
-    SendMacro("[CreateGroup(" + group + ")]\r\n");
+    SendProgmanMacro(services_.dde, CreateGroupMacro(group));
     App().ProcessMessages();
-    SendMacro("[AddItem(" + exePath + "," + ItemTitle + ")]\r\n");
+    SendProgmanMacro(services_.dde, AddItemMacro(exePath, ItemTitle));
     App().ProcessMessages();
   };
   addTo(ComboBox1.Caption());
@@ -133,14 +135,10 @@ void TTVLSETUPForm::AddProgmanItems(const std::string& exePath) {
   addTo(startUp);
 }
 
-std::string TTVLSETUPForm::SendMacro(const std::string&) {
-  return "";
-}
-
 bool TTVLSETUPForm::WriteUninstallEntry(const std::string& exePath) {
   return WriteValues(
       RegistryRoot::LocalMachine, kUninstallKeyBase + ProductBase,
-      {{"DisplayName", UninstallDisplayName}, {"UninstallString", exePath + " /uninstall"}});
+      {{"DisplayName", UninstallDisplayName}, {"UninstallString", UninstallCommandLine(exePath)}});
 }
 
 bool TTVLSETUPForm::WriteVersion() {

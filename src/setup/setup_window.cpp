@@ -8,6 +8,7 @@
 #include "dialogs/work_area.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "setup/progman.h"
 #include "text/path.h"
 #include "ui/application.h"
 
@@ -141,7 +142,9 @@ void TTVLSETUPForm::ReadPreviousInstall() {
 // The group box offers Program Manager's groups. When they cannot be fetched the box shows the
 // maker's group as its text, so that the user can install at once or type another name over it.
 void TTVLSETUPForm::FetchGroups() {
-  ComboBox1.SetCaption("KOLAP SOFT32");
+  if (FetchProgmanGroups(services_.dde, ComboBox1, SavedGroup)) return;
+  ComboBox1.SetCaption(kMakerGroup);
+  KolapBoxDlg1.ShowMsg("グループ名の取得に失敗しました・・・");
 }
 
 void TTVLSETUPForm::Button1Click() {

@@ -97,7 +97,6 @@ class TTVLSETUPForm : public Form {
   bool WriteVersion();
   bool WriteValues(RegistryRoot root, const std::string& key,
                    const std::vector<std::pair<std::string, std::string>>& values);
-  std::string SendMacro(const std::string& macro);
   bool StopInstall(const std::string& message, bool beep = false);
 
   Services& services_;

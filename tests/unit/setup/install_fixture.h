@@ -15,6 +15,7 @@
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_mci.h"
 #include "fakes/fake_process.h"
+#include "fakes/fake_progman.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_tray.h"
 #include "platform/services.h"
@@ -96,7 +97,8 @@ class InstallFixture : public ::testing::Test {
   FakeFileSystem files;
   FakeMci mci{ui};
   FakeTray tray;
-  Services services{registry, desktop, process, clock, files, mci, tray};
+  FakeProgman progman;
+  Services services{registry, desktop, process, clock, files, mci, tray, progman};
   EntryState entry;
   std::unique_ptr<TTVLSETUPForm> window;
   std::vector<std::string> messages;

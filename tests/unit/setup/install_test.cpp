@@ -46,7 +46,11 @@ TEST_F(Install, IntoANewFolderAsksOnceCreatesItAndRecordsEverything) {
   EXPECT_EQ(Product("EXEPATH"), "C:\\KoLAPP32\\TaVIN32");
   EXPECT_EQ(Product("Group"), "KOLAP SOFT32");
   EXPECT_EQ(Uninstall("DisplayName"), "KOLAP 楽蔵32 T-VEL V1.1");
-  EXPECT_EQ(Uninstall("UninstallString"), "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE /uninstall");
+  EXPECT_EQ(Uninstall("UninstallString"), "\"C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE\" /uninstall");
+  EXPECT_EQ(progman.commands,
+            (std::vector<std::string>{
+                "[CreateGroup(KOLAP SOFT32)]\r\n",
+                "[AddItem(C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE,\"楽蔵32 T-VEL\")]\r\n"}));
   EXPECT_EQ(Settings("Version"), "11");
   EXPECT_EQ(Settings("BackColor"), "1");
   // No start-up group is known on this machine: said once, and the install goes on.
@@ -104,7 +108,7 @@ TEST_F(Install, ANameEndingInAFiveCSecondByteIsAFolderOfItsOwn) {
   EXPECT_TRUE(files.FolderExists("C:\\音楽ソ"));
   EXPECT_TRUE(files.Has("C:\\音楽ソ\\TaVEL32.EXE"));
   EXPECT_EQ(Product("EXEPATH"), "C:\\音楽ソ");
-  EXPECT_EQ(Uninstall("UninstallString"), "C:\\音楽ソ\\TaVEL32.EXE /uninstall");
+  EXPECT_EQ(Uninstall("UninstallString"), "\"C:\\音楽ソ\\TaVEL32.EXE\" /uninstall");
 }
 
 TEST_F(Install, AMissingTextFileStopsAfterTheProgramWasCopied) {
@@ -158,10 +162,39 @@ TEST_F(Install, WritesTheColourOptionAndSkipsTheStartUpGroupWhenNotAsked) {
   EXPECT_EQ(messages, std::vector<std::string>{kDone});
 }
 
-TEST_F(Install, AKnownStartUpGroupIsNotReported) {
-  registry.Set(kMapGroupsKey, "StartUp", "StartUp");
+TEST_F(Install, AKnownStartUpGroupGetsTheItemToo) {
+  registry.Set(kMapGroupsKey, "StartUp", "スタートアップ");
   InstallInto("D:\\DELIVERY");
   EXPECT_EQ(messages, std::vector<std::string>{kDone});
+  EXPECT_EQ(progman.groups, (std::vector<std::string>{"KOLAP SOFT32", "スタートアップ"}));
+  EXPECT_TRUE(progman.HasItem("スタートアップ", "楽蔵32 T-VEL"));
+  EXPECT_EQ(progman.commands.size(), 4u);
+}
+
+// The group box: Program Manager's groups with the maker's group chosen; without Program Manager
+// the maker's group is still there to install into, and a failing macro does not stop the install.
+TEST_F(Install, TheGroupBoxWithAndWithoutProgramManager) {
+  progman.groups = {"Main", "Accessories"};
+  TTVLSETUPForm& w = Open();
+  EXPECT_EQ(w.ComboBox1.Items(), (std::vector<std::string>{"Accessories", "Main", "KOLAP SOFT32"}));
+  EXPECT_EQ(w.ComboBox1.Caption(), "KOLAP SOFT32");
+  w.ComboBox1.UserSelect(1);
+  EXPECT_EQ(w.ComboBox1.Caption(), "Main");
+
+  progman.answers = false;
+  messages.clear();
+  TTVLSETUPForm& alone = Open();
+  EXPECT_EQ(messages, std::vector<std::string>{"グループ名の取得に失敗しました・・・"});
+  EXPECT_TRUE(alone.ComboBox1.Items().empty());
+  alone.CheckBoxST.SetChecked(false);
+  messages.clear();
+  alone.ComboBox1.TextFromWindow("私のグループ");
+  alone.Edit1.TextFromWindow("D:\\DELIVERY");
+  alone.Button3.Click();
+  EXPECT_EQ(Product("Group"), "私のグループ");
+  EXPECT_EQ(messages,
+            std::vector<std::string>{
+                "登録完了です。\n\n[ 私のグループ ]\nグループに登録しました☆☆\nお疲れ様☆☆"});
 }
 
 // Without the right to write a key, the install says which value failed, gives the dialogue back
