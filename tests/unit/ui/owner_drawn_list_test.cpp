@@ -114,6 +114,7 @@ struct KindRecorder : ControlBinder {
   void Bind(SpinButton&) override { kinds.push_back("SpinButton"); }
   void Bind(ListBox&) override { kinds.push_back("ListBox"); }
   void Bind(ComboBox&) override { kinds.push_back("ComboBox"); }
+  void Bind(EditComboBox&) override { kinds.push_back("EditComboBox"); }
   void Bind(StatusBar&) override { kinds.push_back("StatusBar"); }
   void Bind(Image&) override { kinds.push_back("Image"); }
 };
@@ -130,6 +131,7 @@ TEST_F(OwnerDrawn, EveryKindOfControlChoosesItsOwnBinding) {
   SpinButton spin(&box, "h");
   ListBox listBox(&box, "i");
   ComboBox combo(&box, "j");
+  EditComboBox editCombo(&box, "m");
   StatusBar status(&box, "k");
   Image image(&box, "l");
   KindRecorder recorder;
@@ -137,8 +139,8 @@ TEST_F(OwnerDrawn, EveryKindOfControlChoosesItsOwnBinding) {
   for (Control* c : box.Children()) c->BindTo(recorder);
   EXPECT_EQ(recorder.kinds,
             (std::vector<std::string>{"Label", "Button", "CheckBox", "RadioGroup", "Panel", "Edit",
-                                      "ScrollBar", "SpinButton", "ListBox", "ComboBox", "StatusBar",
-                                      "Image"}));
+                                      "ScrollBar", "SpinButton", "ListBox", "ComboBox",
+                                      "EditComboBox", "StatusBar", "Image"}));
 }
 
 }  // namespace
