@@ -14,6 +14,7 @@
 #include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -27,19 +28,12 @@ constexpr const char* kUninstallKeyBase =
 }  // namespace
 
 void TTVLSETUPForm::Button3Click() {
-  BusyCursor busy(App());
-  Button3.SetVisible(false);
+  auto busy = App().ShowBusy();
+  // "設定中" shows in its place until the install ends, however it ends (also by an error that
+  // reaches the standard error display), so that it cannot be started twice.
+  ScopedValue<bool> hidden([this](const bool& v) { Button3.SetVisible(v); }, true, false);
   App().ProcessMessages();
-  // Whatever stops the install, also an error that reaches the standard error display, gives the
-  // 設定 button back.
-  struct GiveBack {
-    Button& button;
-    bool done = false;
-    ~GiveBack() {
-      if (!done) button.SetVisible(true);
-    }
-  } giveBack{Button3};
-  giveBack.done = Install();
+  Install();
 }
 
 // True when the install is complete and the window has closed.

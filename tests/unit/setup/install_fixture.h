@@ -10,15 +10,7 @@
 
 #include "dialogs/message_box_form.h"
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_progman.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_tray.h"
-#include "platform/services.h"
+#include "fakes/fake_services.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
@@ -90,15 +82,13 @@ class InstallFixture : public ::testing::Test {
 
   HeadlessUi ui;
   Application app{ui};
-  FakeRegistry registry;
-  FakeDesktop desktop;
-  FakeProcess process;
-  FakeClock clock;
-  FakeFileSystem files;
-  FakeMci mci{ui};
-  FakeTray tray;
-  FakeProgman progman;
-  Services services{registry, desktop, process, clock, files, mci, tray, progman};
+  FakeServices fakes{ui};
+  FakeRegistry& registry = fakes.registry;
+  FakeDesktop& desktop = fakes.desktop;
+  FakeProcess& process = fakes.process;
+  FakeFileSystem& files = fakes.files;
+  FakeProgman& progman = fakes.progman;
+  Services& services = fakes.services;
   EntryState entry;
   std::unique_ptr<TTVLSETUPForm> window;
   std::vector<std::string> messages;
