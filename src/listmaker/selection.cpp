@@ -12,16 +12,24 @@ namespace tavel::listmaker {
 
 namespace {
 
-// The extension test on a UTF-8 name: a dot is a character of its own in UTF-8, and FileTypeKey
-// needs nothing but the extension.
-bool IsMusicName(const std::string& utf8Name, const std::vector<std::string>& types) {
-  const std::size_t dot = utf8Name.rfind('.');
-  return IsPlayableType(dot == std::string::npos ? "" : utf8Name.substr(dot), types);
+// The extension test on a UTF-8 path or name: dots and backslashes are characters of their own in
+// UTF-8, and FileTypeKey needs nothing but the extension.
+bool IsMusicName(const std::string& utf8Path, const std::vector<std::string>& types) {
+  const std::size_t separator = utf8Path.rfind('\\');
+  const std::size_t dot = utf8Path.rfind('.');
+  const bool inName =
+      dot != std::string::npos && (separator == std::string::npos || dot > separator);
+  return IsPlayableType(inName ? utf8Path.substr(dot) : "", types);
 }
 
-// The player opens a file with one MCI command of limited length; a longer path never plays.
-bool FitsOpenCommand(const std::string& cp932Path) {
-  return OpenCommand(cp932Path).has_value();
+// The ANSI file functions take paths of up to MAX_PATH (260) bytes with the terminating zero; the
+// player's look-up of a file's size and date, which also proves that it exists, fails on longer
+// ones (Windows refuses them, error 206) and the player then skips the entry.
+constexpr std::size_t kAnsiPathLimit = 259;
+
+// The player plays a path only when its file functions take it and it fits its MCI open command.
+bool PlayerTakes(const std::string& cp932Path) {
+  return cp932Path.size() <= kAnsiPathLimit && OpenCommand(cp932Path).has_value();
 }
 
 // A line that is not code page 932 text, shown with its other bytes as '?'.
@@ -66,7 +74,7 @@ class Selector {
     if (!IsMusicName(path, types_)) return Refuse(path, Refusal::UnknownType);
     std::optional<std::string> cp932 = codec_.FromUtf8(path);
     if (!cp932) return Refuse(path, Refusal::NotCp932);
-    if (!FitsOpenCommand(*cp932)) return Refuse(path, Refusal::TooLong);
+    if (!PlayerTakes(*cp932)) return Refuse(path, Refusal::TooLong);
     if (!known) {
       const PathKind kind = files_.KindOf(path);
       if (kind != PathKind::File)
@@ -97,7 +105,7 @@ class Selector {
     if (!cp932Folder) return Refuse(folder, Refusal::NotCp932);
     // Every file below a folder this long would be refused as too long: say it once, and never
     // follow a loop of linked folders further than this.
-    if (!FitsOpenCommand(WithBackslash(*cp932Folder))) return Refuse(folder, Refusal::TooLong);
+    if (!PlayerTakes(WithBackslash(*cp932Folder))) return Refuse(folder, Refusal::TooLong);
     std::optional<std::vector<FolderEntry>> listed = files_.ListFolder(folder);
     if (!listed) return Refuse(folder, Refusal::Unreadable);
     std::vector<Named> music, folders;
@@ -119,7 +127,7 @@ class Selector {
   void AddSorted(const std::string& cp932Folder, std::vector<Named>& music) {
     for (const Named& file : Sorted(music)) {
       std::string path = cp932Folder + file.name;
-      if (!FitsOpenCommand(path)) {
+      if (!PlayerTakes(path)) {
         Refuse(file.utf8Path, Refusal::TooLong);
         continue;
       }

@@ -78,5 +78,26 @@ TEST_F(ListMakerRun, AListMadeFromAFolderIsPlayedInNameOrder) {
   EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"), std::optional<std::string>(list));
 }
 
+TEST_F(ListMakerRun, PlaylistsAreReadInTheirOwnTextAndKeepTheirOrder) {
+  const std::string music = box.PathOf("曲\\");
+  ASSERT_TRUE(MakeFolders(music + "ソ"));
+  ASSERT_TRUE(WriteBytes(music + "b.wav", WavBytes(300)));
+  ASSERT_TRUE(WriteBytes(music + "ソ\\～.wav", WavBytes(300)));  // U+FF5E, 81 60 in code page 932
+  // U+301C looks the same, but code page 932 has no character for it.
+  HANDLE file = CreateFileW((FromCp932(music) + L"\u301C.wav").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  ASSERT_TRUE(
+      WriteBytes(music + "list.m3u8", u8"#EXTM3U\n#EXTINF:1,T\nソ/～.wav\n〜.wav\n./b.wav\n"));
+  ASSERT_TRUE(WriteBytes(music + "old.m3u", "b.wav\r\nソ\\～.wav\r\n"));  // code page 932
+
+  EXPECT_EQ(ListMaker("M5 \"" + music + "list.m3u8\" \"" + music + "old.m3u\""),
+            std::optional<DWORD>(1));
+  EXPECT_EQ(box.ReadFile("TaVM32M5.LIS"),
+            std::optional<std::string>(music + "ソ\\～.wav\r\n" + music + "b.wav\r\n" + music +
+                                       "b.wav\r\n" + music + "ソ\\～.wav\r\n"));
+}
+
 }  // namespace
 }  // namespace tavel::e2e

@@ -63,12 +63,12 @@ TEST_F(Selecting, NamesAreConvertedWholeOrRefusedNeverMangled) {
   EXPECT_EQ(files.listed, (Paths{u8"C:\\曲", u8"C:\\曲\\ソ"}));
 }
 
-TEST_F(Selecting, PathsLongerThanThePlayersOpenCommandTakesAreRefused) {
-  // The open command holds 303 characters, 24 of them its own: a path of 279 still plays.
+TEST_F(Selecting, PathsLongerThanThePlayersFileFunctionsTakeAreRefused) {
+  // 259 bytes and its terminating zero fill MAX_PATH. The MCI open command would take up to 279.
   const std::string folder = "C:\\" + std::string(200, 'f');
-  const std::string fits = folder + "\\" + std::string(71, 'n') + ".wav";
-  const std::string tooLong = folder + "\\" + std::string(72, 'n') + ".wav";
-  ASSERT_EQ(fits.size(), 279u);
+  const std::string fits = folder + "\\" + std::string(51, 'n') + ".wav";
+  const std::string tooLong = folder + "\\" + std::string(52, 'n') + ".wav";
+  ASSERT_EQ(fits.size(), 259u);
   files.Put(fits);
   files.Put(tooLong);
   Selection s = Select({folder, tooLong});
@@ -76,7 +76,7 @@ TEST_F(Selecting, PathsLongerThanThePlayersOpenCommandTakesAreRefused) {
   EXPECT_EQ(Reasons(s), (std::vector<Refusal>{Refusal::TooLong, Refusal::TooLong}));
 
   // A folder so long that nothing in it could play is not even read.
-  const std::string deep = "C:\\" + std::string(276, 'd');
+  const std::string deep = "C:\\" + std::string(256, 'd');
   files.Put(deep + "\\a.wav");
   files.listed.clear();
   EXPECT_EQ(Reasons(Select({deep})), std::vector<Refusal>{Refusal::TooLong});
@@ -87,13 +87,14 @@ TEST_F(Selecting, NamedFilesKeepTheGivenOrderAndAreRefusedForTheirTypeOrAbsence)
   files.Put("C:\\M\\b.wav");
   files.Put("C:\\M\\a.mid");
   files.Put("C:\\M\\notes.txt");
+  files.Put(u8"C:\\M\\x.wavあ\\no extension");
   files.PutFolder("C:\\Locked");
   files.unreadable.insert("C:\\Locked");
-  Selection s =
-      Select({"C:\\M\\b.wav", "C:\\M\\notes.txt", "C:\\M\\gone.wav", "C:\\Locked", "C:\\M\\a.mid"});
+  Selection s = Select({"C:\\M\\b.wav", "C:\\M\\notes.txt", "C:\\M\\gone.wav", "C:\\Locked",
+                        "C:\\M\\a.mid", u8"C:\\M\\x.wavあ\\no extension"});
   EXPECT_EQ(s.entries, (Paths{"C:\\M\\b.wav", "C:\\M\\a.mid"}));
-  EXPECT_EQ(Reasons(s),
-            (std::vector<Refusal>{Refusal::UnknownType, Refusal::Missing, Refusal::Unreadable}));
+  EXPECT_EQ(Reasons(s), (std::vector<Refusal>{Refusal::UnknownType, Refusal::Missing,
+                                              Refusal::Unreadable, Refusal::UnknownType}));
   EXPECT_EQ(s.refused[1].path, "C:\\M\\gone.wav");
 }
 
