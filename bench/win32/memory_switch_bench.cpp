@@ -79,7 +79,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   files.WriteFile(tavel::ListFileName(folder, 0), small);
   files.WriteFile(tavel::ListFileName(folder, 1), tavel::FormatListFile(entries));
   // Default settings: the name-only list is on show, so a switch fills both lists.
-  if (auto key = registry.Open(tavel::RegistryRoot::Users, tavel::kSettingsKeyPath, true)) {
+  if (auto key = tavel::OpenSettingsKey(registry)) {
     key->DeleteValue("MEMORY");
   }
 

@@ -4,7 +4,6 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "text/name_case.h"
-#include "text/number.h"
 #include "text/path.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -12,20 +11,12 @@
 namespace tavel {
 
 namespace {
-constexpr std::int32_t kThisVersion = 11;
-constexpr std::int32_t kNoVersion = 255;
 constexpr const char* kUninstallArgument = "/uninstall";
 }  // namespace
 
 std::string MakeUninstallerName(std::int32_t counter) {
   std::string digits = "000" + std::to_string(counter);
   return "unin_kolap" + digits.substr(digits.size() - 3) + ".exe";
-}
-
-std::int32_t InstalledVersion(const std::optional<std::string>& text) {
-  if (!text || text->empty()) return kNoVersion;
-  // A value that is no number cannot be this version, so it leads to the installer like any other.
-  return ParseDecimal(*text).value_or(-1);
 }
 
 EntryDecision ChooseEntry(const EntryFacts& facts, const std::string& uninstallerName) {
@@ -37,7 +28,7 @@ EntryDecision ChooseEntry(const EntryFacts& facts, const std::string& uninstalle
   }
   if (d.modeCode == kModeNormal) {
     if (facts.windowExists(kSetupClass)) return d;  // an installer runs: end silently
-    bool installed = InstalledVersion(facts.readVersion()) == kThisVersion;
+    bool installed = ParseVersion(facts.readVersion()) == kThisVersion;
     d.window = installed ? MainWindowKind::Player : MainWindowKind::Setup;
     return d;
   }
@@ -60,7 +51,7 @@ int RunEntry(Application& app, Registry& registry, Desktop& desktop, Process& pr
   facts.exeFileName = DisplayName(process.OwnPath());
   facts.windowExists = [&](const char* cls) { return desktop.FindWindowByClass(cls) != 0; };
   facts.readVersion = [&]() -> std::optional<std::string> {
-    auto key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+    auto key = OpenSettingsKey(registry);
     return key ? key->ReadString("Version") : std::nullopt;
   };
   EntryDecision d = ChooseEntry(facts, entry.UninstallerName);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "product/identity.h"
 
 namespace tavel {
 
@@ -15,10 +16,6 @@ class Application;
 class Form;
 class Process;
 class Registry;
-
-constexpr const char* kAppTitle = "楽蔵32";
-constexpr const char* kPlayerClass = "TTAVEL32KOLAP";
-constexpr const char* kSetupClass = "TTVLSETUPForm";
 
 // What the process is for; the setup window acts on it.
 enum ModeCodeValue : std::int32_t {
@@ -45,10 +42,6 @@ struct EntryDecision {
 
 // "unin_kolap" + the last three digits of "000" + counter + ".exe".
 std::string MakeUninstallerName(std::int32_t counter);
-
-// The installed version from the registry text: missing or empty is 255; text that is not a decimal
-// number is treated like any other version that is not this one.
-std::int32_t InstalledVersion(const std::optional<std::string>& text);
 
 // Facts the decision rests on; the version is read only when a normal start needs it.
 struct EntryFacts {

@@ -35,7 +35,4 @@ class Registry {
 // Deletes `path` with every key below it; true when the key is gone.
 bool DeleteKeyTree(Registry& registry, RegistryRoot root, const std::string& path);
 
-// The key that holds the player's settings and the installed version.
-inline constexpr const char* kSettingsKeyPath = ".Default\\Software\\KOLAP SOFT32\\TAVEL32";
-
 }  // namespace tavel

@@ -14,7 +14,7 @@ void TTAVEL32KOLAP::WireAboutMenu() {
 void TTAVEL32KOLAP::HELP2Click() {
   AboutBoxDlg1.ProductName = "TAVEL32.EXE 楽蔵32";
   AboutBoxDlg1.Version = VersionText(services_.registry);
-  AboutBoxDlg1.Title = "楽蔵32";
+  AboutBoxDlg1.Title = kAppTitle;
   AboutBoxDlg1.Comment0 = "歌蔵32ﾒﾓﾘｰﾃﾞｰﾀ専用音楽ﾌｧｲﾙ連続再生";
   AboutBoxDlg1.Comment1 = "*.WAV;*.MID;*.RMI;*.AIFﾌｧｲﾙ等対応。";
   AboutBoxDlg1.Execute();

@@ -60,8 +60,7 @@ void TTAVEL32KOLAP::help4Click() {
     return;
   }
   auto busy = App().ShowBusy();
-  std::unique_ptr<RegistryKey> key =
-      services_.registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  std::unique_ptr<RegistryKey> key = OpenSettingsKey(services_.registry);
   if (key) key->WriteString("Version", "");
 }
 

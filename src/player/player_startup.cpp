@@ -40,7 +40,7 @@ void TTAVEL32KOLAP::PlaceFromSettings() {
   Size window{Width(), Height()};
   Point centred = CentredPosition(services_.desktop.ScreenSize(), window);
   std::optional<std::string> fp;
-  if (auto key = services_.registry.Open(RegistryRoot::Users, kSettingsKeyPath, true)) {
+  if (auto key = OpenSettingsKey(services_.registry)) {
     fp = key->ReadString("FP");
   }
   PlayerWorkArea.TaskbarWindow = 0;
@@ -134,7 +134,7 @@ bool TTAVEL32KOLAP::RunStartupStages() {
 // Reads the stored settings into the menus, the lists and the play controls.
 void TTAVEL32KOLAP::ApplySettings() {
   PlayerSettings s;
-  if (auto key = services_.registry.Open(RegistryRoot::Users, kSettingsKeyPath, true)) {
+  if (auto key = OpenSettingsKey(services_.registry)) {
     s = ReadSettings(*key);
   }
   ScopedValue<std::uint8_t> sync(State.MenuSync, 1);
@@ -157,7 +157,7 @@ void TTAVEL32KOLAP::ApplySettings() {
 
 void TTAVEL32KOLAP::ApplySavedIndex() {
   int index = 0;
-  if (auto key = services_.registry.Open(RegistryRoot::Users, kSettingsKeyPath, true)) {
+  if (auto key = OpenSettingsKey(services_.registry)) {
     index = ReadSavedIndex(*key);
   }
   if (index >= ListBox2.Count()) return;

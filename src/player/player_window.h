@@ -19,6 +19,7 @@
 #include "platform/tray.h"
 #include "player/player_state.h"
 #include "player/settings.h"
+#include "product/identity.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/image.h"

@@ -7,12 +7,11 @@
 #include <memory>
 
 #include "player/window_number.h"
+#include "product/identity.h"
 #include "text/number.h"
 
 namespace tavel {
 namespace {
-
-constexpr std::int32_t kUnknownVersion = 255;
 
 std::optional<std::vector<std::int32_t>> ParseStoredFields(const std::optional<std::string>& text,
                                                            int count) {
@@ -138,7 +137,7 @@ std::int32_t ReadSavedIndex(RegistryKey& key) {
 
 void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnapshot& snapshot,
                    const std::function<void(const std::string& label)>& reportSaveFailure) {
-  std::unique_ptr<RegistryKey> key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  std::unique_ptr<RegistryKey> key = OpenSettingsKey(registry);
   if (!key) {
     // Nothing was saved: every value that reports a failure says so.
     for (const char* label : {kSaveLabelPosition, kSaveLabelMemory, kSaveLabelPlayMode,
@@ -167,19 +166,6 @@ void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnap
 
 std::string ReportSaveFailureText(const std::string& label) {
   return "[tavel.ini]ファイルの" + label + "セーブ処理に失敗しました・・・";
-}
-
-std::string VersionText(const std::optional<std::string>& stored) {
-  std::int32_t version = ParseInteger(stored, kUnknownVersion);
-  // Only the installer writes Version, as "11". A negative value is no version at all; shown
-  // digit by digit it would read "0.-5", so it counts as unknown like any other unreadable text.
-  if (version == kUnknownVersion || version < 0) return "?.?";
-  return std::to_string(version / 10) + "." + std::to_string(version % 10);
-}
-
-std::string VersionText(Registry& registry) {
-  std::unique_ptr<RegistryKey> key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, false);
-  return VersionText(key ? key->ReadString("Version") : std::nullopt);
 }
 
 }  // namespace tavel

@@ -110,11 +110,4 @@ void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnap
 // "[tavel.ini]ファイルの" + label + "セーブ処理に失敗しました・・・"
 std::string ReportSaveFailureText(const std::string& label);
 
-// --- Installed version ---
-
-// The version for display: "11" gives "1.1"; missing, empty, not a number or 255 gives "?.?".
-std::string VersionText(const std::optional<std::string>& stored);
-// The same from Version, read without creating the key.
-std::string VersionText(Registry& registry);
-
 }  // namespace tavel

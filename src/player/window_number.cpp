@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "product/identity.h"
 #include "text/number.h"
 
 namespace tavel {
@@ -59,7 +60,7 @@ WindowNumberClaim ClaimWindowNumber(Registry& registry, NamedMutexes& mutexes) {
   const bool otherPlayerRuns = mutexes.Exists(kNumberedPlayerMark);
   WindowNumberClaim claim;
   claim.mark = mutexes.Keep(kNumberedPlayerMark);
-  std::unique_ptr<RegistryKey> key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  std::unique_ptr<RegistryKey> key = OpenSettingsKey(registry);
   if (key) claim.number = AllocateWindowNumber(*key, otherPlayerRuns);
   return claim;
 }

@@ -58,8 +58,6 @@ TEST(EntryDecision, VersionElevenOpensThePlayerAnythingElseTheInstaller) {
     EXPECT_EQ(d.modeCode, kModeNormal);
     EXPECT_EQ(d.window, window) << text.value_or("<missing>");
   }
-  EXPECT_EQ(InstalledVersion(std::nullopt), 255);
-  EXPECT_EQ(InstalledVersion(std::string("")), 255);
 }
 
 TEST(EntryDecision, RunningInstallerEndsANormalStartSilently) {

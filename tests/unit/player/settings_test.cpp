@@ -8,6 +8,7 @@
 
 #include "fakes/fake_named_mutex.h"
 #include "fakes/fake_registry.h"
+#include "product/identity.h"
 
 namespace tavel {
 namespace {
@@ -269,29 +270,6 @@ TEST_F(WriteSettingsTest, AKeyThatCannotBeOpenedFailsEveryReportedValue) {
 TEST(SaveFailure, MessageText) {
   EXPECT_EQ(ReportSaveFailureText(kSaveLabelPosition),
             "[tavel.ini]ファイルのフォームポジションセーブ処理に失敗しました・・・");
-}
-
-// --- Version ---
-
-TEST(Version, ShownAsTensDotUnits) {
-  const struct {
-    std::optional<std::string> stored;
-    const char* shown;
-  } cases[] = {
-      {"11", "1.1"},   {"7", "0.7"},   {"10", "1.0"}, {"254", "25.4"},
-      {"256", "25.6"}, {"255", "?.?"}, {"", "?.?"},   {std::nullopt, "?.?"},
-      {"abc", "?.?"},  {"1.1", "?.?"}, {"-5", "?.?"}, {"-15", "?.?"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(VersionText(c.stored), c.shown) << c.stored.value_or("-");
-}
-
-TEST(Version, ReadWithoutCreatingTheKey) {
-  FakeRegistry registry;
-  EXPECT_EQ(VersionText(registry), "?.?");
-  EXPECT_FALSE(registry.HasKey(kSettingsKeyPath));
-  registry.Set(kSettingsKeyPath, "Version", "11");
-  EXPECT_EQ(VersionText(registry), "1.1");
-  EXPECT_EQ(registry.openKeys, 0);
 }
 
 }  // namespace

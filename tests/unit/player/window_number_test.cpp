@@ -8,6 +8,7 @@
 
 #include "fakes/fake_named_mutex.h"
 #include "fakes/fake_registry.h"
+#include "product/identity.h"
 
 namespace tavel {
 namespace {
