@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "dialogs/dialog_form.h"
-#include "dialogs/dialog_painting.h"
 #include "dialogs/program_icon.h"
 #include "ui/application.h"
 #include "ui/scoped_value.h"
@@ -35,7 +34,7 @@ std::string AboutCaption(const std::string& title, const Application& app) {
 }
 
 TAboutBox::TAboutBox(Application& app, Desktop& desktop)
-    : Form(app, "TAboutBox", "AboutBox"),
+    : DialogForm(app, "TAboutBox", "AboutBox", DialogKind::AboutBox, desktop, 413, 299),
       Panel1(this, "Panel1"),
       ProgramIcon(&Panel1, "ProgramIcon"),
       ProductName(&Panel1, "ProductName"),
@@ -44,9 +43,7 @@ TAboutBox::TAboutBox(Application& app, Desktop& desktop)
       Comment0(&Panel1, "Comment0"),
       Comment1(&Panel1, "Comment1"),
       Button1(this, "Button1"),
-      desktop_(desktop),
       icon_(CentredIcon(tavel::ProgramIcon(), kProgramIconKey, kIconWidth, kIconHeight)) {
-  SetUpDialogForm(*this, 413, 299);
   SetCaption("バージョン情報");
   SetShowHint(true);
   Panel1.SetBounds({11, 11, 389, 223});
@@ -70,27 +67,31 @@ TAboutBox::TAboutBox(Application& app, Desktop& desktop)
   OnPaint = [this] { FormPaint(); };
 }
 
+std::string TAboutBox::Text() const {
+  return ProductName.Caption() + "\n" + Version.Caption() + "\n" + Comment0.Caption() + "\n" +
+         Comment1.Caption();
+}
+
 // The note's margins take the form's colour, so a change of colour scheme repaints correctly.
 void TAboutBox::FormPaint() {
-  PaintDialogBackground(*this, desktop_);
+  PaintBackground();
   CopyWithKeyColor(icon_, kProgramIconKey, GetColor(), kIconWidth, kIconHeight,
                    ProgramIcon.MutablePicture());
   ProgramIcon.PictureChanged();
 }
 
 TAboutBoxDlg::TAboutBoxDlg(Application& app, Desktop& desktop, WorkArea& workArea)
-    : context_{app, desktop, workArea} {}
+    : DialogComponent(app, desktop, workArea) {}
 
 bool TAboutBoxDlg::Execute() {
   auto form = std::make_unique<TAboutBox>(context_.app, context_.desktop);
   ScopedValue<TAboutBox*> open(AboutBoxForm, form.get());
-  PlaceForm(*form, context_, SourceHandle);
   form->ProductName.SetCaption(ProductNameText(ProductName));
   form->Version.SetCaption("Version " + Version);
   form->Comment0.SetCaption(Comment0);
   form->Comment1.SetCaption(Comment1);
-  form->SetCaption(AboutCaption(Title, context_.app));
-  return ShowDialogModal(*form) == 1;
+  // The form keeps its design size whatever the texts, so it is placed as designed.
+  return PlaceAndShow(*form, AboutCaption(Title, context_.app)) == kResultOk;
 }
 
 }  // namespace tavel

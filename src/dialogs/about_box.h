@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "dialogs/dialog_placement.h"
+#include "dialogs/dialog_component.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -19,7 +19,7 @@ std::string ProductNameText(const std::string& productName);
 // The caption: the title (or the application's) followed by " バージョン情報".
 std::string AboutCaption(const std::string& title, const Application& app);
 
-class TAboutBox : public Form {
+class TAboutBox : public DialogForm {
  public:
   TAboutBox(Application& app, Desktop& desktop);
 
@@ -32,10 +32,12 @@ class TAboutBox : public Form {
   Label Comment1;
   Button Button1;
 
+  // The product name, the version and the two comment lines.
+  std::string Text() const override;
+
   void FormPaint();
 
  private:
-  Desktop& desktop_;
   Bitmap icon_;  // the untouched picture, its margins in the key colour
 };
 
@@ -43,22 +45,18 @@ class TAboutBox : public Form {
 extern TAboutBox* AboutBoxForm;
 
 // The component a window owns to show its version information.
-class TAboutBoxDlg {
+// `Title` is the first part of the caption.
+class TAboutBoxDlg : public DialogComponent {
  public:
   TAboutBoxDlg(Application& app, Desktop& desktop, WorkArea& workArea);
 
-  std::string ProductName;        // product name line
-  std::string Version;            // version text
-  std::string Comment0;           // first comment line
-  std::string Comment1;           // second comment line
-  std::string Title;              // first part of the caption; empty: the application's title
-  WindowHandle SourceHandle = 0;  // window the box is centred over; 0: the main form
+  std::string ProductName;  // product name line
+  std::string Version;      // version text
+  std::string Comment0;     // first comment line
+  std::string Comment1;     // second comment line
 
   // Shows the box; true when it was closed with "Ｏ Ｋ", false from its title bar.
   bool Execute();
-
- private:
-  DialogContext context_;
 };
 
 }  // namespace tavel

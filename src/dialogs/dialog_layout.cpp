@@ -26,4 +26,16 @@ void FitHeightAndButtonRow(Form& form, const Label& text, Image& icon, Button& b
   button.SetTop(contentBottom + (form.ClientSize().height - contentBottom - button.Height()) / 2);
 }
 
+void CentreButton(const Form& form, Button& button) {
+  button.SetLeft((form.ClientSize().width - button.Width()) / 2);
+}
+
+void ShareButtonRow(const Form& form, Button& first, Button& second) {
+  second.SetTop(first.Top());
+  int gap = (form.ClientSize().width - first.Width() - second.Width()) / 3;
+  if (gap < 0) gap = kNarrowRowGap;
+  first.SetLeft(gap);
+  second.SetLeft(first.Left() + first.Width() + gap);
+}
+
 }  // namespace tavel

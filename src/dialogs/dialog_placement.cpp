@@ -6,20 +6,25 @@
 
 namespace tavel {
 
-Point PlaceDialog(const WorkArea& area, std::optional<Rect> reference, Size formSize) {
-  Rect ref = reference.value_or(Rect{area.WorkLeft, area.WorkTop, area.WorkWidth, area.WorkHeight});
-  int x = ref.left + (ref.width - formSize.width) / 2;
-  int y = ref.top + (ref.height - formSize.height) / 2;
-  // Right and bottom first, so that the left and top edges win for a box too large to fit.
-  if (x > area.WorkLeft + area.WorkWidth - formSize.width) {
-    x = area.WorkLeft + area.WorkWidth - formSize.width;
-  }
-  if (y > area.WorkTop + area.WorkHeight - formSize.height) {
-    y = area.WorkTop + area.WorkHeight - formSize.height;
+Point KeepInsideWorkArea(const WorkArea& area, Point position, Size size) {
+  int x = position.x;
+  int y = position.y;
+  // Right and bottom first, so that the left and top edges win for a window too large to fit.
+  if (x > area.WorkLeft + area.WorkWidth - size.width)
+    x = area.WorkLeft + area.WorkWidth - size.width;
+  if (y > area.WorkTop + area.WorkHeight - size.height) {
+    y = area.WorkTop + area.WorkHeight - size.height;
   }
   if (x < area.WorkLeft) x = area.WorkLeft;
   if (y < area.WorkTop) y = area.WorkTop;
   return {x, y};
+}
+
+Point PlaceDialog(const WorkArea& area, std::optional<Rect> reference, Size formSize) {
+  Rect ref = reference.value_or(Rect{area.WorkLeft, area.WorkTop, area.WorkWidth, area.WorkHeight});
+  Point centred{ref.left + (ref.width - formSize.width) / 2,
+                ref.top + (ref.height - formSize.height) / 2};
+  return KeepInsideWorkArea(area, centred, formSize);
 }
 
 std::optional<Rect> ReferenceRect(Application& app, Desktop& desktop, WindowHandle sourceHandle) {

@@ -19,6 +19,10 @@ struct DialogContext {
   WorkArea& workArea;  // the program-wide work area of the dialog boxes
 };
 
+// Moves a window of `size` at `position` inside the work area; one larger than the work area is
+// aligned with its left and top edges. The player window is kept on the screen by this rule too.
+Point KeepInsideWorkArea(const WorkArea& area, Point position, Size size);
+
 // The top-left corner for a box of `formSize` (outer size): centred over `reference`, or over the
 // work area without one, then pushed inside the work area; a box larger than the work area is
 // aligned with its left and top edges.

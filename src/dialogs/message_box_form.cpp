@@ -1,12 +1,10 @@
-// The message box form: a text beside the information icon, "ＯＫ", and an optional countdown that
-// closes the box by itself and can be paused.
+// The message box: a text beside the information icon, "ＯＫ", and an optional countdown that
+// closes the box by itself and can be paused. The stacked box and the countdown box share it.
 #include "dialogs/message_box_form.h"
 
 #include "dialogs/dialog_form.h"
 #include "dialogs/dialog_icons.h"
 #include "dialogs/dialog_layout.h"
-#include "dialogs/dialog_painting.h"
-#include "ui/application.h"
 
 namespace tavel {
 
@@ -14,7 +12,6 @@ namespace {
 
 constexpr int kButtonWidth = 89;
 constexpr int kButtonHeight = 33;
-constexpr int kCountdownGapFallback = 10;
 
 }  // namespace
 
@@ -23,26 +20,15 @@ std::string CountdownText(std::int32_t seconds) {
 }
 
 MessageBoxForm::MessageBoxForm(Application& app, std::string className, std::string name,
-                               Desktop& desktop, MessageSlot& slot)
-    : Form(app, std::move(className), std::move(name)),
-      Msg(this, "Msg"),
-      Image1(this, "Image1"),
-      Image2(this, "Image2"),
+                               DialogKind kind, Desktop& desktop, MessageSlot& slot)
+    : IconTextForm(app, std::move(className), std::move(name), kind, desktop, 427, 268,
+                   InformationIcon(), kInformationIconKey),
       Label1(this, "Label1"),
       Button1(this, "Button1"),
       Button2(this, "Button2"),
       Button3(this, "Button3"),
       Timer1(*this, "Timer1", 1000),
-      desktop_(desktop),
       slot_(slot) {
-  SetUpDialogForm(*this, 427, 268);
-  Msg.SetBounds({88, 16, 0, 0});
-  Msg.SetCaption("Msg");
-  Image1.SetBounds({16, 16, kDialogIconSize, kDialogIconSize});
-  Image1.SetPicture(InformationIcon());
-  Image2.SetBounds({16, 16, kDialogIconSize, kDialogIconSize});
-  Image2.SetPicture(InformationIcon());
-  Image2.SetVisible(false);
   Label1.SetAlignment(TextAlign::Right);
   Label1.SetVisible(false);
   Button1.SetBounds({169, 224, kButtonWidth, kButtonHeight});
@@ -57,18 +43,15 @@ MessageBoxForm::MessageBoxForm(Application& app, std::string className, std::str
   Button3.SetCaption("ｶｳﾝﾄ再開");
   Button3.SetVisible(false);
 
-  OnPaint = [this] { FormPaint(); };
   Button2.OnClick = [this] { Button2Click(); };
   Button3.OnClick = [this] { Button3Click(); };
   Timer1.OnTimer = [this] { Timer1Timer(); };
 }
 
 void MessageBoxForm::LayOut() {
-  PlaceTextBesideIcon(Msg, Image1);
-  SetWidth(TextAndIconWidth(Msg, Image1));
-  FitHeightAndButtonRow(*this, Msg, Image1, Button1);
+  LayOutIconAndText(Button1);
   if (!slot_.countdown) {
-    Button1.SetLeft((ClientSize().width - Button1.Width()) / 2);
+    CentreButton(*this, Button1);
     return;
   }
   LayOutCountdownRow();
@@ -80,25 +63,15 @@ void MessageBoxForm::LayOutCountdownRow() {
   Button2.SetVisible(true);
   Button3.SetVisible(true);
   Label1.SetVisible(true);
-  Button2.SetTop(Button1.Top());
-  Button3.SetTop(Button1.Top());
+  ShareButtonRow(*this, Button1, Button2);
+  Button3.SetBounds(Button2.Bounds());
   int clientWidth = ClientSize().width;
-  int gap = (clientWidth - Button1.Width() - Button2.Width()) / 3;
-  if (gap < 0) gap = kCountdownGapFallback;
-  Button1.SetLeft(gap);
-  Button2.SetLeft(Button1.Left() + Button1.Width() + gap);
-  Button3.SetLeft(Button2.Left());
   Label1.SetTop(ClientSize().height - Label1.Height());
   int pauseRight = Button2.Left() + Button2.Width();
   if (clientWidth - pauseRight < Label1.Width()) {
     SetWidth(Width() - clientWidth + pauseRight + Label1.Width());
   }
   Label1.SetLeft(ClientSize().width - Label1.Width());
-}
-
-void MessageBoxForm::FormPaint() {
-  PaintDialogBackground(*this, desktop_);
-  DrawTransparentIcon(Image2, kInformationIconKey, GetColor(), kDialogIconSize, Image1);
 }
 
 // The resume button lies beneath the pause button: hiding one uncovers the other.
@@ -123,16 +96,13 @@ void MessageBoxForm::Timer1Timer() {
   }
 }
 
-std::uint16_t RunMessageBox(MessageBoxForm& form, MessageSlot& slot, const std::string& text,
-                            const std::string& title, WindowHandle sourceHandle,
-                            DialogContext& context) {
+std::uint16_t MessageBoxComponent::ShowInForm(MessageBoxForm& form, const std::string& text) {
   form.Msg.SetCaption(text);
-  form.Label1.SetCaption(CountdownText(slot.remaining));
+  form.Label1.SetCaption(CountdownText(form.Slot().remaining));
   form.LayOut();
-  PlaceForm(form, context, sourceHandle);
-  form.SetCaption(DialogCaption(title, context.app));
-  if (slot.countdown) form.Timer1.SetEnabled(true);
-  return ShowDialogModal(form);
+  // The countdown's first tick can only come once the box is shown: timers run in its modal loop.
+  if (form.Slot().countdown) form.Timer1.SetEnabled(true);
+  return PlaceAndShow(form, Caption());
 }
 
 }  // namespace tavel

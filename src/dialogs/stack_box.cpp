@@ -19,8 +19,8 @@ std::string SlotClassName(int slot) {
 }  // namespace
 
 TStackBox::TStackBox(Application& app, Desktop& desktop, int slot)
-    : MessageBoxForm(app, SlotClassName(slot), "Stack" + std::to_string(slot) + "Box", desktop,
-                     StackBoxSlots[static_cast<size_t>(slot)]) {
+    : MessageBoxForm(app, SlotClassName(slot), "Stack" + std::to_string(slot) + "Box",
+                     DialogKind::StackBox, desktop, StackBoxSlots[static_cast<size_t>(slot)]) {
   FormCreate();
 }
 
@@ -30,7 +30,7 @@ void TStackBox::FormCreate() {
 }
 
 TStackBoxDlg::TStackBoxDlg(Application& app, Desktop& desktop, WorkArea& workArea)
-    : context_{app, desktop, workArea} {}
+    : MessageBoxComponent(app, desktop, workArea) {}
 
 std::uint16_t TStackBoxDlg::ShowMsg(const std::string& text) {
   return ShowInFreeSlot(text, false, 0);
@@ -69,7 +69,7 @@ std::uint16_t TStackBoxDlg::ShowInFreeSlot(const std::string& text, bool countdo
   slot.remaining = seconds;
   auto form = std::make_unique<TStackBox>(context_.app, context_.desktop, k);
   ScopedValue<Form*> open(slot.openForm, form.get());
-  return RunMessageBox(*form, slot, text, Title, SourceHandle, context_);
+  return ShowInForm(*form, text);
 }
 
 }  // namespace tavel

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/dialog_placement.h"
 #include "dialogs/message_box_form.h"
 
 namespace tavel {
@@ -25,15 +24,11 @@ class TStackBox : public MessageBoxForm {
 };
 
 // The component the player window owns: it opens each box in the first free slot.
-class TStackBoxDlg {
+class TStackBoxDlg : public MessageBoxComponent {
  public:
   TStackBoxDlg(Application& app, Desktop& desktop, WorkArea& workArea);
 
-  std::string Title;              // caption of every box; empty: the application's title
-  WindowHandle SourceHandle = 0;  // window the boxes are centred over; 0: the main form
-  bool Timer = true;              // whether ShowTimedMsg counts down
-  std::int32_t TimerCount = 10;   // seconds of the ShowTimedMsg countdown
-  bool B0 = false;                // busy flags of slots 0 to 4
+  bool B0 = false;  // busy flags of slots 0 to 4
   bool B1 = false;
   bool B2 = false;
   bool B3 = false;
@@ -47,8 +42,6 @@ class TStackBoxDlg {
  private:
   std::uint16_t ShowInFreeSlot(const std::string& text, bool countdown, std::int32_t seconds);
   bool& Busy(int slot);
-
-  DialogContext context_;
 };
 
 }  // namespace tavel

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "dialogs/dialog_form.h"
-#include "dialogs/dialog_painting.h"
 #include "ui/application.h"
 #include "ui/scoped_value.h"
 
@@ -42,7 +41,7 @@ std::string CountText(std::int32_t count, bool seconds) {
 }
 
 TTMSETBox::TTMSETBox(Application& app, Desktop& desktop, WorkArea& workArea)
-    : Form(app, "TTMSETBox", "TMSETBox"),
+    : DialogForm(app, "TTMSETBox", "TMSETBox", DialogKind::TmSetBox, desktop, 332, 118),
       LMsg0(this, "LMsg0"),
       Label2(this, "Label2"),
       LMsg1(this, "LMsg1"),
@@ -52,9 +51,7 @@ TTMSETBox::TTMSETBox(Application& app, Desktop& desktop, WorkArea& workArea)
       SpinButton1(this, "SpinButton1"),
       SpinButton2(this, "SpinButton2"),
       SpinButton3(this, "SpinButton3"),
-      YesNoBoxDlg1(app, desktop, workArea),
-      desktop_(desktop) {
-  SetUpDialogForm(*this, 332, 118);
+      YesNoBoxDlg1(app, desktop, workArea) {
   SetShowHint(true);
   SetUpLabel(LMsg0, 8, 8, "");
   // The value grows to the left, its right edge just left of the arrows.
@@ -95,7 +92,16 @@ void TTMSETBox::FormCreate() {
 }
 
 void TTMSETBox::FormPaint() {
-  PaintDialogBackground(*this, desktop_);
+  PaintBackground();
+}
+
+std::string TTMSETBox::Text() const {
+  return LMsg0.Caption() + "\n" + LMsg1.Caption() + "\n" + LMsg2.Caption() + "\n" +
+         Label2.Caption();
+}
+
+Button* TTMSETBox::AnswerButton(int result) {
+  return result == kResultOk ? &Button1 : DialogForm::AnswerButton(result);
 }
 
 // The minimum is not applied while spinning, only when the value is set.
@@ -119,7 +125,7 @@ void TTMSETBox::Button1Click() {
 }
 
 TTmSETBoxDlg::TTmSETBoxDlg(Application& app, Desktop& desktop, WorkArea& workArea)
-    : context_{app, desktop, workArea} {}
+    : DialogComponent(app, desktop, workArea) {}
 
 // Only the first line widens the dialog; longer second and third lines are cut off at its edge.
 // The starting value is shown as given; the first arrow click brings it into range.
@@ -131,13 +137,11 @@ std::uint16_t TTmSETBoxDlg::Execute(const std::string& subject) {
   if (right > form->Width()) form->SetWidth(right + kWidenMargin);
   form->LMsg1.SetCaption(Msg1);
   form->LMsg2.SetCaption(Msg2);
-  PlaceForm(*form, context_, SourceHandle);
-  form->SetCaption(DialogCaption(Title, context_.app));
   TmSetBoxState.count = TCount;
   TmSetBoxState.minimum = MinCount;
   form->ShowCount();
   TmSetBoxState.subject = subject;
-  std::uint16_t result = ShowDialogModal(*form);
+  std::uint16_t result = PlaceAndShow(*form, Caption());
   if (result == kResultOk) TCount = TmSetBoxState.count;
   return result;
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dialogs/dialog_placement.h"
+#include "dialogs/dialog_component.h"
 #include "dialogs/yes_no_box.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -30,7 +30,7 @@ std::int32_t SpinCount(std::int32_t count, int step);
 // "50個", or "50秒" for a time: the value with its unit.
 std::string CountText(std::int32_t count, bool seconds);
 
-class TTMSETBox : public Form {
+class TTMSETBox : public DialogForm {
  public:
   TTMSETBox(Application& app, Desktop& desktop, WorkArea& workArea);
 
@@ -48,34 +48,33 @@ class TTMSETBox : public Form {
   // Shows the current value with its unit: seconds while the first line shows text, else items.
   void ShowCount();
 
+  // The three explanation lines and the value shown.
+  std::string Text() const override;
+
   void FormCreate();
   void FormPaint();
   void Button1Click();
   void Spin(int step);
 
- private:
-  Desktop& desktop_;
+ protected:
+  // "設 定" answers 1 once the question is answered yes.
+  Button* AnswerButton(int result) override;
 };
 
 // The component a window owns to let the user set a count or a time.
-class TTmSETBoxDlg {
+class TTmSETBoxDlg : public DialogComponent {
  public:
   TTmSETBoxDlg(Application& app, Desktop& desktop, WorkArea& workArea);
 
-  std::string Msg0;               // first line; not empty: the value is in seconds, else items
-  std::string Msg1;               // second line
-  std::string Msg2;               // third line
-  std::int32_t MinCount = 0;      // smallest value accepted other than 0
-  std::int32_t TCount = 0;        // in: the starting value; out: the value set
-  std::string Title;              // caption; empty: the application's title
-  WindowHandle SourceHandle = 0;  // window the dialog is centred over; 0: the main form
+  std::string Msg0;           // first line; not empty: the value is in seconds, else items
+  std::string Msg1;           // second line
+  std::string Msg2;           // third line
+  std::int32_t MinCount = 0;  // smallest value accepted other than 0
+  std::int32_t TCount = 0;    // in: the starting value; out: the value set
 
   // Returns 1 when the user set a value and confirmed it (then in TCount), 2 when cancelled
   // (TCount unchanged). `subject` names what is set in the confirmation question.
   std::uint16_t Execute(const std::string& subject);
-
- private:
-  DialogContext context_;
 };
 
 }  // namespace tavel

@@ -1,6 +1,7 @@
 // The player window's creation, its staged start-up and the forced exit after a failed stage.
 #include <new>
 
+#include "dialogs/dialog_placement.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "player/playback_rules.h"
@@ -45,9 +46,7 @@ void TTAVEL32KOLAP::PlaceFromSettings() {
   }
   PlayerWorkArea.TaskbarWindow = 0;
   ComputeWorkArea(services_.desktop, PlayerWorkArea);
-  const WorkArea& a = PlayerWorkArea;
-  Point p = ClampToWorkArea(ReadWindowPosition(fp, centred), window,
-                            {a.WorkLeft, a.WorkTop, a.WorkWidth, a.WorkHeight});
+  Point p = KeepInsideWorkArea(PlayerWorkArea, ReadWindowPosition(fp, centred), window);
   SetBounds({p.x, p.y, window.width, window.height});
 }
 

@@ -85,14 +85,6 @@ Point ReadWindowPosition(const std::optional<std::string>& fp, Point centred) {
   return {*left, top.value_or(centred.y)};
 }
 
-Point ClampToWorkArea(Point position, Size window, const Rect& workArea) {
-  position.x = std::min(position.x, workArea.left + workArea.width - window.width);
-  position.x = std::max(position.x, workArea.left);
-  position.y = std::min(position.y, workArea.top + workArea.height - window.height);
-  position.y = std::max(position.y, workArea.top);
-  return position;
-}
-
 std::string FormatFlag(bool on) {
   return on ? "1" : "0";
 }

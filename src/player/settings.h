@@ -81,9 +81,8 @@ Point CentredPosition(Size screen, Size window);
 // FP "left,top" over the centred position: a bad left keeps both centred, a bad top keeps the
 // centred top.
 Point ReadWindowPosition(const std::optional<std::string>& fp, Point centred);
-// Keeps the window inside the work area; the far edge is applied first, so a window larger than
-// the work area sits at its left or top edge.
-Point ClampToWorkArea(Point position, Size window, const Rect& workArea);
+// The window is then kept inside the work area by the dialogs' placement rule
+// (KeepInsideWorkArea).
 
 // --- Text written at close ---
 

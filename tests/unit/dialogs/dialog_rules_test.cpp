@@ -43,6 +43,24 @@ TEST(PlaceDialog, ABoxLargerThanTheWorkAreaIsAlignedLeftAndTop) {
   EXPECT_EQ(p.y, 28);
 }
 
+// The player window is kept on the screen by the same rule as the boxes.
+TEST(KeepInsideWorkArea, FarEdgesFirstSoTheLeftAndTopEdgesWin) {
+  const Size window{455, 243};
+  const WorkArea bottomTaskbar{0, 0, 1024, 738, 0};
+  Point p = KeepInsideWorkArea(bottomTaskbar, {20000, 20000}, window);
+  EXPECT_EQ(p.x, 569);
+  EXPECT_EQ(p.y, 495);
+  p = KeepInsideWorkArea(bottomTaskbar, {-50, 10}, window);
+  EXPECT_EQ(p.x, 0);
+  EXPECT_EQ(p.y, 10);
+  p = KeepInsideWorkArea({60, 30, 964, 738, 0}, {10, 10}, window);  // bars at the left and top
+  EXPECT_EQ(p.x, 60);
+  EXPECT_EQ(p.y, 30);
+  p = KeepInsideWorkArea({60, 30, 300, 200, 0}, {500, 500}, window);  // window larger
+  EXPECT_EQ(p.x, 60);
+  EXPECT_EQ(p.y, 30);
+}
+
 TEST(ReferenceRect, SourceHandleElseMainFormElseNone) {
   HeadlessUi ui;
   Application app(ui);

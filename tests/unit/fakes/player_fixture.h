@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/message_box_form.h"
 #include "dialogs/tm_set_box.h"
 #include "dialogs/yes_no_box.h"
 #include "fakes/fake_clock.h"
@@ -19,6 +18,7 @@
 #include "fakes/fake_progman.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_tray.h"
+#include "fakes/scripted_user.h"
 #include "platform/services.h"
 #include "player/player_window.h"
 #include "player/window_number.h"
@@ -29,32 +29,21 @@ namespace tavel::testing {
 
 class PlayerFixture : public ::testing::Test {
  protected:
+  // The user reads each message box and presses "ＯＫ", answers questions with `yesNoAnswer`,
+  // and in the count setting dialog spins to `countToSet` and presses "設 定" (or cancels when it
+  // is negative); the texts are kept for the test.
   PlayerFixture() {
     desktop.AddBottomTaskbar(30);
-    // The user reads each message box and presses "ＯＫ"; the texts are kept for the test.
-    ui.OnModal = [this](Form& form) {
-      if (auto* box = dynamic_cast<MessageBoxForm*>(&form)) {
-        messages.push_back(box->Msg.Caption());
-        box->Button1.Click();
-      }
-      // Questions are answered with `yesNoAnswer`: 6 "はい", 7 "いいえ", 2 the title bar's close.
-      if (auto* question = dynamic_cast<TYesNoBox*>(&form)) {
-        questions.push_back(question->Msg.Caption());
-        if (yesNoAnswer == kResultYes) question->Button1.Click();
-        if (yesNoAnswer == kResultNo) question->Button2.Click();
-        if (!form.IsClosed()) form.Close();
-      }
-      // The count setting dialog: the user spins to `countToSet` and presses "設 定", or cancels
-      // when it is negative; the confirmation is answered with `yesNoAnswer`.
-      if (auto* setting = dynamic_cast<TTMSETBox*>(&form)) {
-        countSettings.push_back(setting->LMsg1.Caption() + "|" + setting->Label2.Caption());
-        if (countToSet >= 0) {
-          SpinTo(*setting, countToSet);
-          setting->Button1.Click();
-        }
-        if (!form.IsClosed()) form.Close();
-      }
-    };
+    user.Answer(DialogKind::StackBox, kResultOk);
+    user.Answer(DialogKind::YesNoBox, kResultNo);
+    user.Answer(DialogKind::TmSetBox, kResultCancel);  // what is left open after a "no"
+    user.Act(DialogKind::TmSetBox, [this](DialogForm& form) {
+      auto& setting = static_cast<TTMSETBox&>(form);
+      countSettings.push_back(setting.LMsg1.Caption() + "|" + setting.Label2.Caption());
+      if (countToSet < 0) return;
+      SpinTo(setting, countToSet);
+      setting.Answer(kResultOk);
+    });
   }
 
   // Clicks the arrows, the largest step first, until the dialog shows `target` (0 .. 32700).
@@ -106,9 +95,10 @@ class PlayerFixture : public ::testing::Test {
   FakeNamedMutexes mutexes;
   Services services{registry, desktop, process, clock, files, mci, tray, progman, mutexes};
   std::unique_ptr<TTAVEL32KOLAP> player;
-  std::vector<std::string> messages;
-  std::vector<std::string> questions;
-  int yesNoAnswer = kResultNo;
+  ScriptedUser user{ui};
+  std::vector<std::string>& messages = user.texts[DialogKind::StackBox];
+  std::vector<std::string>& questions = user.texts[DialogKind::YesNoBox];
+  int& yesNoAnswer = user.answers[DialogKind::YesNoBox];  // 6 "はい", 7 "いいえ", 2 the close box
   int countToSet = -1;                     // what the user sets in the count dialog; < 0 cancels
   std::vector<std::string> countSettings;  // each count dialog's second line | value shown
 

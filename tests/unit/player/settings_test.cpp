@@ -167,23 +167,6 @@ TEST(WindowPosition, CentringRoundsTowardZero) {
   EXPECT_EQ(p.y, -21);
 }
 
-TEST(WindowPosition, ClampedToTheWorkArea) {
-  const Size window{455, 243};
-  const Rect bottomTaskbar{0, 0, 1024, 738};
-  Point p = ClampToWorkArea({20000, 20000}, window, bottomTaskbar);
-  EXPECT_EQ(p.x, 569);
-  EXPECT_EQ(p.y, 495);
-  p = ClampToWorkArea({-50, 10}, window, bottomTaskbar);
-  EXPECT_EQ(p.x, 0);
-  EXPECT_EQ(p.y, 10);
-  p = ClampToWorkArea({10, 10}, window, Rect{60, 30, 964, 738});  // taskbar at left, bar at top
-  EXPECT_EQ(p.x, 60);
-  EXPECT_EQ(p.y, 30);
-  p = ClampToWorkArea({500, 500}, window, Rect{60, 30, 300, 200});  // window larger: left/top edge
-  EXPECT_EQ(p.x, 60);
-  EXPECT_EQ(p.y, 30);
-}
-
 // --- Saving ---
 
 SettingsSnapshot SampleSnapshot() {
