@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/entry.h"
-#include "dialogs/stack_box.h"
+#include "dialogs/kolap_box.h"
 #include "dialogs/yes_no_box.h"
 #include "platform/registry.h"
 #include "platform/services.h"
@@ -67,7 +67,7 @@ class TTVLSETUPForm : public Form {
   Timer Timer3{*this, "Timer3", 1000};
   Timer TimerErOut{*this, "TimerErOut", 500};
 
-  TStackBoxDlg KolapBoxDlg1;
+  TKolapBoxDlg KolapBoxDlg1;
   TYesNoBoxDlg YesNoBoxDlg1;
   FolderBrowserStandIn DIROPENDLG1;
 
