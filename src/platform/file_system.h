@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 
@@ -37,6 +38,19 @@ struct FoundFile {
   std::uint64_t size = 0;             // bytes
   std::optional<DateTime> lastWrite;  // local time; nothing when it cannot be converted
   std::uint32_t attributes = 0;       // FileAttribute bits
+};
+
+// One entry of a folder as a directory search finds it.
+struct DirectoryEntry {
+  std::string name;              // the name as stored, without its folder
+  std::uint32_t attributes = 0;  // FileAttribute bits
+};
+
+struct DirectoryListing {
+  // False when the folder could not be searched (missing, not readable, drive without medium);
+  // a folder without matching entries is a success with no entries.
+  bool ok = false;
+  std::vector<DirectoryEntry> entries;  // in the order the system gives them
 };
 
 enum class ReadStatus { Ok, Missing, Unreadable };
@@ -97,6 +111,13 @@ class FileSystem {
   virtual std::string FullPath(const std::string& path) = 0;
   // The Windows folder as the system names it (C:\WINDOWS), read into a buffer of `maxChars`.
   virtual std::string WindowsFolder(int maxChars) = 0;
+
+  // --- Directory search ---
+  // Every entry that `pattern` (a folder, a backslash and a mask with * and ?, such as
+  // c:\windows\*.*) matches and whose attributes pass the filter `allowed` (see
+  // kAttrSearchFiltered): the whole find first, next and close, with the system's critical-error
+  // boxes off. "." and ".." are never returned.
+  virtual DirectoryListing SearchFolder(const std::string& pattern, std::uint32_t allowed) = 0;
 };
 
 }  // namespace tavel

@@ -6,6 +6,7 @@ namespace tavel {
 class Clock;
 class DdeClient;
 class Desktop;
+class Drives;
 class FileSystem;
 class Mci;
 class NamedMutexes;
@@ -23,6 +24,7 @@ struct Services {
   Tray& tray;
   DdeClient& dde;
   NamedMutexes& mutexes;
+  Drives& drives;
 };
 
 }  // namespace tavel

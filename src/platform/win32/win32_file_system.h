@@ -22,6 +22,9 @@ class Win32FileSystem : public FileSystem {
   bool FolderExists(const std::string& path) override;
   std::string FullPath(const std::string& path) override;
   std::string WindowsFolder(int maxChars) override;
+
+  // --- Directory search ---
+  DirectoryListing SearchFolder(const std::string& pattern, std::uint32_t allowed) override;
 };
 
 }  // namespace tavel

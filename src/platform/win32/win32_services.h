@@ -5,6 +5,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_dde.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_mci.h"
 #include "platform/win32/win32_named_mutex.h"
@@ -24,7 +25,8 @@ struct Win32Services {
   Win32Tray tray;
   Win32Dde dde;
   Win32NamedMutexes mutexes;
-  Services services{registry, desktop, process, clock, files, mci, tray, dde, mutexes};
+  Win32Drives drives;
+  Services services{registry, desktop, process, clock, files, mci, tray, dde, mutexes, drives};
 };
 
 }  // namespace tavel

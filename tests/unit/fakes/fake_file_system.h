@@ -40,6 +40,15 @@ class FakeFileSystem : public FileSystem {
   std::string FullPath(const std::string& path) override;
   std::string WindowsFolder(int maxChars) override;
 
+  // --- Directory search ---
+  // Folders are matched ignoring ASCII case, as Windows does; a folder exists when it was put, when
+  // something lies inside it, or when it is a drive root. Entries come sorted by lower-case name.
+  DirectoryListing SearchFolder(const std::string& pattern, std::uint32_t allowed) override;
+  // True when the folder exists (without trailing backslash, or a drive root such as C:\).
+  bool HasFolder(const std::string& folder) const;
+  // Folders that exist but cannot be searched (compared ignoring ASCII case).
+  std::set<std::string> unlistable;
+
   // Test set-up and inspection (paths are compared exactly; Windows compares them ignoring case).
   File& Put(const std::string& path, const std::string& bytes = "");
   void PutFolder(const std::string& path);
@@ -65,7 +74,7 @@ class FakeFileSystem : public FileSystem {
   std::string windowsFolder = "C:\\WINDOWS";
   // Every call, in order: "find P", "read P", "write P", "replace P", "create P", "exists P",
   // "open P" (to read), "truncate P" (to write), "block P N" (a read of N bytes), "mkdir P",
-  // "rmdir P", "stamp P" (a date set), "close P".
+  // "rmdir P", "stamp P" (a date set), "close P", "search P".
   std::vector<std::string> log;
 
  private:

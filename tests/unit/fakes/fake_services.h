@@ -3,6 +3,7 @@
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_drives.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_mci.h"
 #include "fakes/fake_named_mutex.h"
@@ -27,7 +28,8 @@ struct FakeServices {
   FakeTray tray;
   FakeProgman progman;
   FakeNamedMutexes mutexes;
-  Services services{registry, desktop, process, clock, files, mci, tray, progman, mutexes};
+  FakeDrives drives{files};
+  Services services{registry, desktop, process, clock, files, mci, tray, progman, mutexes, drives};
 };
 
 }  // namespace tavel::testing

@@ -11,6 +11,7 @@
 #include "dialogs/yes_no_box.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop.h"
+#include "fakes/fake_drives.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_mci.h"
 #include "fakes/fake_named_mutex.h"
@@ -93,7 +94,8 @@ class PlayerFixture : public ::testing::Test {
   FakeTray tray;
   FakeProgman progman;
   FakeNamedMutexes mutexes;
-  Services services{registry, desktop, process, clock, files, mci, tray, progman, mutexes};
+  FakeDrives drives{files};
+  Services services{registry, desktop, process, clock, files, mci, tray, progman, mutexes, drives};
   std::unique_ptr<TTAVEL32KOLAP> player;
   ScriptedUser user{ui};
   std::vector<std::string>& messages = user.texts[DialogKind::StackBox];

@@ -1,0 +1,140 @@
+// The browser's folder list and file list: the current folder's ancestors and sub-folders with
+// their levels, its files, the counts, and the folder a click in the folder list leads to.
+#include <algorithm>
+
+#include "folders/folder_browser.h"
+#include "platform/drives.h"
+#include "platform/file_system.h"
+#include "text/name_case.h"
+#include "text/path.h"
+#include "ui/application.h"
+
+namespace tavel {
+
+namespace {
+
+constexpr std::uint8_t kDeepestLevel = 255;
+
+// Names are lower-cased before they are sorted, so a byte order is an order without regard to
+// case; it is the same on every system and for every locale.
+void SortNames(std::vector<std::string>& names) {
+  std::sort(names.begin(), names.end());
+}
+
+// Splits the folder (with trailing backslash) into the root, which keeps its backslash, and the
+// names of the folders below it. A 0x5C byte that is the second half of a double-byte character
+// is part of a name, not a separator.
+std::vector<std::string> FolderPieces(const std::string& folder) {
+  std::vector<std::string> pieces = PathComponents(folder);
+  for (std::size_t i = 1; i < pieces.size(); ++i) pieces[i].pop_back();
+  return pieces;
+}
+
+std::vector<std::string> SplitMasks(const std::string& masks) {
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = masks.find(';', start);
+    pieces.push_back(masks.substr(start, end - start));
+    if (end == std::string::npos) return pieces;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+BrowserPicture FolderBrowser::FolderPicture(int index) const {
+  return index <= CurrentFolderIndex ? BrowserPicture::OpenFolder : BrowserPicture::ClosedFolder;
+}
+
+void FolderBrowser::SetCount(Label& label, const std::string& text) {
+  label.SetCaption(text);
+  app_.Backend().Repaint(label);
+}
+
+std::vector<std::string> FolderBrowser::SubFolders(const std::string& folder, bool& ok) {
+  DirectoryListing listing = files_.SearchFolder(folder + "*.*", kAttrDirectory);
+  std::vector<std::string> names;
+  names.reserve(listing.entries.size());
+  for (const DirectoryEntry& entry : listing.entries) {
+    if (entry.attributes & kAttrDirectory) names.push_back(LowerAscii(entry.name));
+  }
+  SortNames(names);
+  ok = listing.ok;
+  return names;
+}
+
+std::vector<std::string> FolderBrowser::FolderFiles(const std::string& folder, bool& ok) {
+  std::vector<std::string> names;
+  ok = true;
+  for (const std::string& mask : SplitMasks(FileMaskList)) {
+    if (mask.empty()) continue;
+    DirectoryListing listing = files_.SearchFolder(folder + mask, FileSearchAttributes);
+    ok = ok && listing.ok;
+    for (const DirectoryEntry& entry : listing.entries) {
+      if (!(entry.attributes & (kAttrDirectory | kAttrVolume)))
+        names.push_back(LowerAscii(entry.name));
+    }
+  }
+  SortNames(names);
+  return names;
+}
+
+// A folder that can be entered but not searched (no right to list it, a medium gone meanwhile)
+// fails like one that cannot be entered: an empty list would pass it off as an empty folder.
+bool FolderBrowser::ListFolders(const std::string& path) {
+  SetCount(controls_.folderCount, "---ｺ");
+  if (path.empty()) return false;
+  const std::string folder = WithoutBackslash(path);
+  if (!drives_.EnterFolder(folder)) return false;
+  const std::string lower = LowerAscii(folder);
+  bool ok = false;
+  std::vector<std::string> subFolders = SubFolders(WithBackslash(lower), ok);
+  if (!ok) return false;
+  CurrentFolder = lower;
+  RememberFolder(lower);
+
+  std::vector<std::string> items = FolderPieces(WithBackslash(lower));
+  const std::size_t ancestors = items.size();
+  items.insert(items.end(), std::make_move_iterator(subFolders.begin()),
+               std::make_move_iterator(subFolders.end()));
+  FolderLevels.assign(items.size(),
+                      static_cast<std::uint8_t>(std::min<std::size_t>(ancestors, kDeepestLevel)));
+  for (std::size_t i = 0; i < ancestors; ++i)
+    FolderLevels[i] = static_cast<std::uint8_t>(std::min<std::size_t>(i, kDeepestLevel));
+  CurrentFolderIndex = static_cast<std::int32_t>(ancestors) - 1;
+  const int count = static_cast<int>(items.size());
+  controls_.folderList.Assign(std::move(items));
+  controls_.folderList.SetItemIndex(CurrentFolderIndex);
+  SetCount(controls_.folderCount, std::to_string(count) + "ｺ");
+  return true;
+}
+
+bool FolderBrowser::ListFiles(const std::string& path) {
+  SetCount(controls_.fileCount, " ---ｺ");
+  if (path.empty()) return false;
+  const std::string folder = WithoutBackslash(path);
+  if (!drives_.EnterFolder(folder)) return false;
+  const std::string lower = LowerAscii(folder);
+  bool ok = false;
+  std::vector<std::string> names = FolderFiles(WithBackslash(lower), ok);
+  if (!ok) return false;
+  ListedFolder = lower;
+  const int count = static_cast<int>(names.size());
+  controls_.fileList.Assign(std::move(names));
+  SetCount(controls_.fileCount, " " + std::to_string(count) + "ｺ");
+  return true;
+}
+
+void FolderBrowser::FolderFromSelection() {
+  const ListBox& list = controls_.folderList;
+  const int selected = list.ItemIndex();
+  if (selected < 0 || selected >= list.Count()) return;
+  const int last = std::min(selected, CurrentFolderIndex);
+  std::string path = list.Item(0);
+  for (int i = 1; i <= last; ++i) path += list.Item(i) + "\\";
+  if (selected > CurrentFolderIndex) path += list.Item(selected) + "\\";
+  ShowFolder(path);
+}
+
+}  // namespace tavel
