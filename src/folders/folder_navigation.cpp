@@ -56,8 +56,9 @@ FolderBrowser::FolderBrowser(Application& app, BrowserControls controls, Browser
       drives_(drives),
       files_(files),
       ownPath_(std::move(ownPath)) {
-  // Without a readable Windows folder the last resort is drive C.
-  const std::string windows = drives_.WindowsFolder();
+  // The buffer the browser has always read it into; without a readable Windows folder the last
+  // resort is drive C.
+  const std::string windows = files_.WindowsFolder(200);
   BrowserWindowsDir = WithBackslash(windows.empty() ? "C:\\" : windows);
 }
 

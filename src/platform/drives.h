@@ -1,5 +1,5 @@
 // The drive service: the kind of each drive letter, volume labels and network names, whether a
-// medium is in a drive, and the folder the system keeps current on each drive.
+// medium is in a drive, entering a folder, and the folder the system keeps current on each drive.
 #pragma once
 
 #include <optional>
@@ -36,8 +36,6 @@ class Drives {
   virtual bool EnterFolder(const std::string& folder) = 0;
   // The folder the system keeps current on drive `letter` (what "c:" expands to as a full path).
   virtual std::string CurrentFolderOf(char letter) = 0;
-  // The Windows folder; empty when it cannot be read.
-  virtual std::string WindowsFolder() = 0;
 };
 
 }  // namespace tavel

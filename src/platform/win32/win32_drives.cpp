@@ -58,12 +58,4 @@ std::string Win32Drives::CurrentFolderOf(char letter) {
   return std::string(path, length);
 }
 
-std::string Win32Drives::WindowsFolder() {
-  // The buffer the browser has always used; a longer Windows folder counts as unreadable.
-  char path[200] = {};
-  const UINT length = GetWindowsDirectoryA(path, sizeof path);
-  if (length == 0 || length >= sizeof path) return {};
-  return std::string(path, length);
-}
-
 }  // namespace tavel

@@ -13,7 +13,6 @@ class Win32Drives : public Drives {
   bool HasMedium(const std::string& root) override;
   bool EnterFolder(const std::string& folder) override;
   std::string CurrentFolderOf(char letter) override;
-  std::string WindowsFolder() override;
 };
 
 }  // namespace tavel

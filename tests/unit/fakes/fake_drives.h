@@ -36,9 +36,7 @@ class FakeDrives : public Drives {
   bool HasMedium(const std::string& root) override;
   bool EnterFolder(const std::string& folder) override;
   std::string CurrentFolderOf(char letter) override;
-  std::string WindowsFolder() override { return windowsFolder; }
 
-  std::string windowsFolder = "C:\\WINDOWS";
   // Folders that exist but cannot be made current (compared ignoring ASCII case, no backslash).
   std::set<std::string> unenterable;
   // The process's current folder, as the last successful EnterFolder left it.
