@@ -8,15 +8,24 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 xvfb x11-utils pulseaudio
   locales fonts-ipafont-gothic imagemagick
+  # 32-bit: the unit tests built with -m32, and the shipping TaVEL32.EXE under 32-bit Wine.
+  gcc-multilib g++-multilib wine32:i386
+  # Fuzzing the parsers: clang with libFuzzer and the sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+# wine32 is a package of the i386 architecture, which apt knows only once it has been added.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"

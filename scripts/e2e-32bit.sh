@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Inside a Wine session (scripts/wine-session.sh): the end-to-end tests against the shipping 32-bit
+# TaVEL32.EXE, driven by the 64-bit test program. Needs build/win32 (TaVEL32 and starts_32bit) and
+# build/win64 (e2e_tests and its helpers). Ends with 77, having run nothing, when this machine
+# cannot start a 32-bit Windows program.
+#
+#   TAVEL_E2E_32BIT_FILTER  GoogleTest filter of the tests to run (all when unset)
+set -uo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+w32=$root/build/win32
+w64=$root/build/win64
+wine32=/usr/lib/wine/wine
+
+if [ ! -x "$wine32" ] || ! "$wine32" "$w32/starts_32bit.exe"; then
+  echo "e2e-32bit: a 32-bit Windows program does not start on this machine ($wine32)" >&2
+  exit 77
+fi
+rm -rf "$w32/artifacts"
+mkdir -p "$w32/artifacts"
+exec env TAVEL_EXE="$w32/TaVEL32.EXE" TAVEL_PROBE="$w64/stack_box_probe.exe" \
+  TAVEL_TAVLIST="$w64/TAVLIST.EXE" TAVEL_ARTIFACTS="$w32/artifacts" \
+  "$WINE" "$w64/e2e_tests.exe" --gtest_filter="${TAVEL_E2E_32BIT_FILTER:-*}"
