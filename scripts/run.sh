@@ -22,8 +22,8 @@ cmake --build --preset win64 -j "$(nproc 2>/dev/null || echo 2)" --target TaVEL3
   title_watch
 
 mkdir -p "$demo"
-cp build/win64/TaVEL32.EXE build/win64/TAVLIST.EXE build/win64/make_demo.exe \
-  build/win64/title_watch.exe "$demo/"
+cp build/win64/TaVEL32.EXE build/win64/TaVEL32.TXT build/win64/TAVLIST.EXE \
+  build/win64/make_demo.exe build/win64/title_watch.exe "$demo/"
 
 echo "starting TaVEL32.EXE from $demo (Wine prefix $prefix); close the player or press Ctrl-C to end"
 exec bash scripts/wine-session.sh --prefix "$prefix" bash -c '

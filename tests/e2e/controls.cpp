@@ -123,6 +123,12 @@ std::vector<std::string> StatusPanels(HWND statusBar) {
   return panels;
 }
 
+bool TypeText(HWND control, const std::string& text) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
+}
+
 bool Click(HWND button) {
   if (!IsEnabled(button)) return false;
   return PostMessageA(button, BM_CLICK, 0, 0) != FALSE;

@@ -1,0 +1,185 @@
+// The install on a fresh machine: the dialogue, a new folder, the copied files, the registry, the
+// group and item in the shell, the software list's entry, and the player at the next start.
+#include <string>
+
+#include "harness.h"
+// The shell's folder lookup needs the definitions of windows.h first.
+#include <shlobj.h>
+
+namespace tavel::e2e {
+namespace {
+
+constexpr const char* kNoticeClass = "TStack0Box";
+constexpr const char* kQuestionClass = "TYesNoBox";
+const char* const kUninstallKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
+
+// The folder the built program lies in, with its help text beside it.
+std::string BuiltFolder() {
+  std::string exe = BuiltExePath();
+  return exe.substr(0, exe.find_last_of('\\') + 1);
+}
+
+std::optional<FILETIME> LastWrite(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return data.ftLastWriteTime;
+}
+
+bool SameTime(const std::optional<FILETIME>& a, const std::optional<FILETIME>& b) {
+  return a && b && CompareFileTime(&*a, &*b) == 0;
+}
+
+// The user's Start Menu\Programs folder, where the shell keeps the program groups.
+std::string ProgramsFolder() {
+  char path[MAX_PATH] = "";
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, 0, path))) return {};
+  return std::string(path) + "\\";
+}
+
+// What Wine's software list prints for "--list": one line per entry of the uninstall key.
+std::string SoftwareList() {
+  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  if (!CreatePipe(&read, &write, &inherit, 0)) return {};
+  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA si{};
+  si.cb = sizeof(si);
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = write;
+  si.hStdError = write;
+  PROCESS_INFORMATION pi{};
+  char command[] = "uninstaller.exe --list";
+  bool started = CreateProcessA(nullptr, command, nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                nullptr, &si, &pi);
+  CloseHandle(write);
+  std::string output;
+  if (started) {
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(read, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+      output.append(buffer, got);
+    WaitForSingleObject(pi.hProcess, kExitTimeoutMs);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+  }
+  CloseHandle(read);
+  return output;
+}
+
+// The shell opens a window on a group it has just made. Closes those windows (of any process but
+// the program's) so that they cover nothing; true once none is left.
+bool CloseGroupWindows(const std::string& group) {
+  auto open = [&] {
+    std::vector<HWND> found;
+    for (HWND w : TopWindows(nullptr)) {
+      if (IsShown(w) && Caption(w) == group && ClassOf(w) != kSetupClass) found.push_back(w);
+    }
+    return found;
+  };
+  for (HWND w : open()) PostMessageA(w, WM_CLOSE, 0, 0);
+  return WaitUntil([&] { return open().empty(); }, kWindowTimeoutMs);
+}
+
+class Install : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(box.Ready());
+    ASSERT_TRUE(CopyFileA((BuiltFolder() + "TaVEL32.TXT").c_str(),
+                          box.PathOf("TaVEL32.TXT").c_str(), FALSE))
+        << "TaVEL32.TXT is not beside " << BuiltExePath();
+    ASSERT_TRUE(uninstallEntry.Clear());
+  }
+  void TearDown() override { uninstallEntry.Clear(); }
+
+  // The box of a class that the program opens, once it shows.
+  HWND ShownBox(TestProcess& p, const char* className) {
+    HWND w = p.WaitForWindow(className);
+    if (w && !WaitUntil([&] { return IsShown(w); }, kWindowTimeoutMs)) return nullptr;
+    return w;
+  }
+  // Reads a notice, presses "ＯＫ" and waits until it has gone; returns its text.
+  std::string Acknowledge(TestProcess& p, const std::string& screenshot = "") {
+    HWND notice = ShownBox(p, kNoticeClass);
+    if (!notice) return "<no notice>";
+    std::string text = ControlText(WaitForControl(notice, "Msg"));
+    if (!screenshot.empty()) {
+      EXPECT_TRUE(CloseGroupWindows("KOLAP SOFT32"));
+      SaveScreenshot(notice, screenshot);
+    }
+    EXPECT_TRUE(Click(WaitForControl(notice, "Button1")));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(notice); }, kWindowTimeoutMs));
+    return text;
+  }
+
+  Sandbox box;
+  RegistryKey uninstallEntry{HKEY_LOCAL_MACHINE, kUninstallKey};
+};
+
+TEST_F(Install, AFreshStartInstallsIntoANewFolderAndTheNextStartOpensThePlayer) {
+  // Two levels to create, one of them with a blank: the software list must still find the program.
+  const std::string folder = box.Folder() + "New Place\\TaVIN32";
+  TestProcess& setup = box.Start();
+  HWND window = setup.WaitForWindow(kSetupClass);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsShown(window); }, kWindowTimeoutMs));
+  EXPECT_EQ(Caption(window), "楽蔵32 V1．1 インスツール");
+  HWND edit = WaitForControl(window, "Edit1");
+  HWND group = WaitForControl(window, "ComboBox1");
+  EXPECT_EQ(ControlText(edit), "C:\\KoLAPP32\\TaVIN32");
+  EXPECT_EQ(ControlText(group), "KOLAP SOFT32");
+  std::vector<std::string> groups = ComboItems(group);
+  ASSERT_FALSE(groups.empty());
+  EXPECT_EQ(groups.back(), "KOLAP SOFT32");
+  EXPECT_EQ(ComboIndex(group), static_cast<int>(groups.size()) - 1);
+  EXPECT_TRUE(IsChecked(WaitForControl(window, "CheckBoxST")));
+  SaveScreenshot(window, "install-dialogue");
+
+  ASSERT_TRUE(TypeText(edit, folder));
+  ASSERT_TRUE(Click(WaitForControl(window, "Button3")));
+  HWND question = ShownBox(setup, kQuestionClass);
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(ControlText(WaitForControl(question, "Msg")), folder + "\nフォルダーを作成します");
+  ASSERT_TRUE(Click(WaitForControl(question, "Button1")));
+  // Asked once: the next box is a notice. A fresh Wine prefix names no start-up group: said, and
+  // the install goes on.
+  EXPECT_EQ(Acknowledge(setup), "ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+  EXPECT_EQ(Acknowledge(setup, "completion"),
+            "登録完了です。\n\n[ KOLAP SOFT32 ]\nグループに登録しました☆☆\nお疲れ様☆☆");
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(setup.ExitCode(), std::optional<DWORD>(0));
+
+  // Both files, with the dates of the delivered ones.
+  const std::string installed = folder + "\\TaVEL32.EXE";
+  EXPECT_TRUE(SameTime(LastWrite(installed), LastWrite(box.ExePath())));
+  EXPECT_TRUE(SameTime(LastWrite(folder + "\\TaVEL32.TXT"), LastWrite(box.PathOf("TaVEL32.TXT"))));
+
+  EXPECT_EQ(box.Settings().Read("Version"), "11");
+  EXPECT_EQ(box.Settings().Read("BackColor"), "1");
+  EXPECT_EQ(box.Settings().Read("EXEPATH"), folder);
+  EXPECT_EQ(box.Settings().Read("Group"), "KOLAP SOFT32");
+  EXPECT_EQ(uninstallEntry.Read("DisplayName"), "KOLAP 楽蔵32 T-VEL V1.1");
+  EXPECT_EQ(uninstallEntry.Read("UninstallString"), "\"" + installed + "\" /uninstall");
+  std::string list = SoftwareList();
+  EXPECT_NE(list.find("TaVEL32"), std::string::npos) << list;
+  EXPECT_NE(list.find("T-VEL V1.1"), std::string::npos) << list;
+
+  // The shell makes the group and its item as it carries out the macros.
+  const std::string link = ProgramsFolder() + "KOLAP SOFT32\\楽蔵32 T-VEL.lnk";
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(link); }, kWindowTimeoutMs)) << link;
+
+  TestProcess player(installed, "", folder + "\\");
+  ASSERT_TRUE(player.Started());
+  HWND playerWindow = player.WaitForWindow(kPlayerClass);
+  ASSERT_NE(playerWindow, nullptr);
+  EXPECT_TRUE(player.Windows(kSetupClass).empty());
+  // Closed only once its start-up has ended with the numbered title.
+  EXPECT_TRUE(
+      WaitUntil([&] { return Caption(playerWindow) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
+  RequestClose(playerWindow);
+  EXPECT_TRUE(player.WaitForExit());
+}
+
+}  // namespace
+}  // namespace tavel::e2e
