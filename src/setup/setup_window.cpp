@@ -18,10 +18,6 @@ namespace {
 
 constexpr int kWindowsFolderChars = 300;
 
-std::string VersionDigits(int version, const char* separator) {
-  return std::to_string(version / 10) + separator + std::to_string(version % 10);
-}
-
 void Place(Control& control, const Rect& bounds, const std::string& caption,
            const std::string& hint = "") {
   control.SetBounds(bounds);
@@ -83,8 +79,8 @@ void TTVLSETUPForm::SetUpControls() {
 }
 
 void TTVLSETUPForm::FormCreate() {
-  UninstallDisplayName = "KOLAP 楽蔵32 T-VEL V" + VersionDigits(SetupVersion, ".");
-  TitleBase = App().Title() + " V" + VersionDigits(SetupVersion, "．");
+  UninstallDisplayName = "KOLAP 楽蔵32 T-VEL V" + FormatVersion(SetupVersion, ".");
+  TitleBase = App().Title() + " V" + FormatVersion(SetupVersion, "．");
   SetCaption(TitleBase);
   if (!ReadWindowsFolder()) {
     KolapBoxDlg1.ShowMsg("初期化０：メモリーが確保できません");

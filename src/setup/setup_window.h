@@ -12,6 +12,7 @@
 #include "dialogs/yes_no_box.h"
 #include "platform/registry.h"
 #include "platform/services.h"
+#include "product/identity.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/list_controls.h"
@@ -38,7 +39,7 @@ class TTVLSETUPForm : public Form {
   const std::string ExeFileName = "TaVEL32.EXE";
   const std::string TextFileName = "TaVEL32.TXT";
   const std::string ItemTitle = "\"楽蔵32 T-VEL\"";
-  static constexpr int SetupVersion = 11;
+  static constexpr int SetupVersion = kThisVersion;
   std::string UninstallDisplayName;  // KOLAP 楽蔵32 T-VEL V1.1
   std::string TitleBase;             // 楽蔵32 V1．1
   std::string SetupWindowsDir;       // the Windows folder with a trailing backslash

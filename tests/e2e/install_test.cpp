@@ -9,7 +9,7 @@
 namespace tavel::e2e {
 namespace {
 
-constexpr const char* kNoticeClass = "TStack0Box";
+constexpr const char* kNoticeClass = "TKolapBox";
 constexpr const char* kQuestionClass = "TYesNoBox";
 const char* const kUninstallKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";

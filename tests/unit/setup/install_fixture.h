@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/message_box_form.h"
 #include "dialogs/yes_no_box.h"
 #include "fakes/fake_services.h"
+#include "fakes/scripted_user.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
@@ -35,16 +35,8 @@ class InstallFixture : public ::testing::Test {
     files.Put("D:\\DELIVERY\\TaVEL32.EXE", std::string(70000, 'x')).stamp = kExeStamp;
     files.Put("D:\\DELIVERY\\TaVEL32.TXT", "help").stamp = kTextStamp;
     // The user reads each notice and presses "ＯＫ", and answers each question with `answer`.
-    ui.OnModal = [this](Form& form) {
-      if (auto* box = dynamic_cast<MessageBoxForm*>(&form)) {
-        messages.push_back(box->Msg.Caption());
-        box->Button1.Click();
-      }
-      if (auto* question = dynamic_cast<TYesNoBox*>(&form)) {
-        questions.push_back(question->Msg.Caption());
-        (answer == kResultYes ? question->Button1 : question->Button2).Click();
-      }
-    };
+    user.Answer(DialogKind::KolapBox, kResultOk);
+    user.Answer(DialogKind::YesNoBox, kResultYes);
   }
 
   // Opens the install dialogue as a fresh start does.
@@ -91,9 +83,10 @@ class InstallFixture : public ::testing::Test {
   Services& services = fakes.services;
   EntryState entry;
   std::unique_ptr<TTVLSETUPForm> window;
-  std::vector<std::string> messages;
-  std::vector<std::string> questions;
-  int answer = kResultYes;
+  ScriptedUser user{ui};
+  std::vector<std::string>& messages = user.texts[DialogKind::KolapBox];
+  std::vector<std::string>& questions = user.texts[DialogKind::YesNoBox];
+  int& answer = user.answers[DialogKind::YesNoBox];  // 6 "はい", 7 "いいえ"
 };
 
 }  // namespace tavel::testing
