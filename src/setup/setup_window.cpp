@@ -31,6 +31,7 @@ TTVLSETUPForm::TTVLSETUPForm(Application& app, Services& services, EntryState& e
     : Form(app, kSetupClass, "TVLSETUPForm"),
       KolapBoxDlg1(app, services.desktop, DialogWorkArea),
       YesNoBoxDlg1(app, services.desktop, DialogWorkArea),
+      DIROPENDLG1(app, services),
       services_(services),
       entry_(entry) {
   SetUpControls();

@@ -2,7 +2,6 @@
 // from its timers.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "app/entry.h"
 #include "dialogs/kolap_box.h"
 #include "dialogs/yes_no_box.h"
+#include "folders/folder_dialog.h"
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "product/identity.h"
@@ -19,16 +19,6 @@
 #include "ui/timer.h"
 
 namespace tavel {
-
-// The folder browser's side that the 参照 button uses, until the browser itself is part of the
-// program: the same properties; Execute gives the chosen folder, or "" when cancelled.
-struct FolderBrowserStandIn {
-  std::string Title;
-  std::string Directory;
-  bool StandardColor = true;
-  std::function<std::string(FolderBrowserStandIn&)> Run;
-  std::string Execute() { return Run ? Run(*this) : std::string(); }
-};
 
 class TTVLSETUPForm : public Form {
  public:
@@ -70,7 +60,7 @@ class TTVLSETUPForm : public Form {
 
   TKolapBoxDlg KolapBoxDlg1;
   TYesNoBoxDlg YesNoBoxDlg1;
-  FolderBrowserStandIn DIROPENDLG1;
+  TDIROPENDLG DIROPENDLG1;
 
   void Button1Click();
   void Button2Click();

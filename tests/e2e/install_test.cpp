@@ -136,6 +136,15 @@ TEST_F(Install, AFreshStartInstallsIntoANewFolderAndTheNextStartOpensThePlayer) 
   EXPECT_TRUE(IsChecked(WaitForControl(window, "CheckBoxST")));
   SaveScreenshot(window, "install-dialogue");
 
+  // 参照 opens the folder browser; cancelling it keeps the folder.
+  ASSERT_TRUE(Click(WaitForControl(window, "Button1")));
+  HWND browser = ShownBox(setup, "TDIRVIEWForm");
+  ASSERT_NE(browser, nullptr);
+  EXPECT_EQ(Caption(browser), "登録先 フォルダーの参照");
+  ASSERT_TRUE(Click(WaitForControl(browser, "Button1")));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(browser); }, kWindowTimeoutMs));
+  EXPECT_EQ(ControlText(edit), "C:\\KoLAPP32\\TaVIN32");
+
   ASSERT_TRUE(TypeText(edit, folder));
   ASSERT_TRUE(Click(WaitForControl(window, "Button3")));
   HWND question = ShownBox(setup, kQuestionClass);

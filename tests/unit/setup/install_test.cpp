@@ -1,6 +1,7 @@
 // The install dialogue: what it offers, and each way the install behind 設定 ends.
 #include <gtest/gtest.h>
 
+#include "folders/browser_window.h"
 #include "install_fixture.h"
 
 namespace tavel::testing {
@@ -222,23 +223,30 @@ TEST_F(Install, AValueThatCannotBeWrittenStopsTheInstall) {
                                      " ]\nEXEPATH\nレジストリーへの書き込みに失敗しました・・・"});
 }
 
-TEST_F(Install, CancelAndTheFolderBrowser) {
+// 参照 opens the folder browser on the folder typed; a folder chosen there replaces it, a cancel
+// keeps it. 中止 ends the install before anything is written.
+TEST_F(Install, TheFolderBrowserAndCancel) {
+  fakes.drives.Add('C', DriveKind::Fixed, "DISK1");
+  fakes.drives.Add('D', DriveKind::Fixed, "DISK2");
   TTVLSETUPForm& w = Open();
-  std::vector<std::string> asked;
-  std::string chosen = "c:\\music";
-  w.DIROPENDLG1.Run = [&](FolderBrowserStandIn& browser) {
-    asked.push_back(browser.Title + "|" + browser.Directory + "|" +
-                    (browser.StandardColor ? "standard" : "own"));
-    return chosen;
+  std::vector<std::string> shown;
+  bool choose = true;
+  auto boxes = ui.OnModal;  // the scripted user answers the other boxes
+  ui.OnModal = [&](Form& form) {
+    auto* browser = dynamic_cast<TDIRVIEWForm*>(&form);
+    if (!browser) return boxes(form);
+    shown.push_back(browser->Caption() + "|" + browser->Label2.Caption());
+    (choose ? browser->Button2 : browser->Button1).Click();
   };
+  w.Edit1.TextFromWindow("D:\\DELIVERY");
   w.Button1.Click();
-  EXPECT_EQ(w.Edit1.Caption(), "c:\\music");
-  chosen.clear();  // cancelled: the folder typed stays
-  w.CheckBoxBkColor.UserToggle();
+  EXPECT_EQ(w.Edit1.Caption(), "d:\\delivery");
+  choose = false;
+  w.Edit1.TextFromWindow("D:\\");
   w.Button1.Click();
-  EXPECT_EQ(w.Edit1.Caption(), "c:\\music");
-  EXPECT_EQ(asked, (std::vector<std::string>{"登録先|C:\\KoLAPP32\\TaVIN32|standard",
-                                             "登録先|c:\\music|own"}));
+  EXPECT_EQ(w.Edit1.Caption(), "D:\\");
+  EXPECT_EQ(shown, (std::vector<std::string>{"登録先 フォルダーの参照|d:\\delivery",
+                                             "登録先 フォルダーの参照|d:\\"}));
 
   messages.clear();
   w.Button2.Click();
