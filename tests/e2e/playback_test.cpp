@@ -139,6 +139,7 @@ TEST_F(Playback, StopKeepsTheTitleAndASeekResumesPlaying) {
   ASSERT_TRUE(WaitUntil([&] { return ControlText(elapsed) == "1"; }, 20000));
   HWND bar = WaitForControl(w, "PanelBar");
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }, 10000));
+  SaveScreenshot(w, "playing");
   ASSERT_TRUE(Click(WaitForControl(w, "ButtonStop2")));
   Sleep(2500);  // a stopped file stays where it is: nothing to wait for but time itself
   std::string stoppedAt = ControlText(elapsed);
