@@ -35,6 +35,9 @@ class Tray {
   virtual bool Add(const TrayIconData& data) = 0;
   virtual bool Modify(const TrayIconData& data) = 0;
   virtual bool Delete(const TrayIconData& data) = 0;
+  // The message the shell sends every top-level window when it has started (again, after a
+  // crash or a restart of the desktop): the icons it showed are gone then. 0 when there is none.
+  virtual unsigned ShellStartedMessage() = 0;
 };
 
 }  // namespace tavel

@@ -12,16 +12,28 @@ std::string MemoryItemText(int memory, std::size_t count) {
   return head + std::to_string(count) + "ｺ";
 }
 
+namespace {
+
+// The history file's entries; `unread` tells a file that is there but could not be read from one
+// that is missing.
+std::vector<std::string> ReadHistory(FileSystem& fs, const std::string& folder, bool& unread) {
+  const FileContent content = fs.ReadFile(HistoryFileName(folder));
+  unread = content.status == ReadStatus::Unreadable;
+  if (content.status != ReadStatus::Ok) return {};
+  return ParseListFile(content.bytes);
+}
+
+}  // namespace
+
 StartMemory LoadStartMemory(FileSystem& fs, const std::string& folder, int memory) {
   StartMemory start;
   start.valid = memory >= 0 && memory <= kHistoryMemory;
-  const std::string history = HistoryFileName(folder);
   if (memory == kHistoryMemory) {
-    start.shown = LoadListFile(fs, history);
+    start.shown = ReadHistory(fs, folder, start.historyUnread);
     return start;
   }
   if (start.valid) start.shown = LoadListFile(fs, MemoryFileName(folder, memory));
-  start.history = LoadListFile(fs, history);
+  start.history = ReadHistory(fs, folder, start.historyUnread);
   return start;
 }
 
@@ -55,9 +67,18 @@ bool AppendHistory(std::vector<std::string>& history, const std::string& path, s
   return true;
 }
 
-bool SaveHistory(FileSystem& fs, const std::string& folder,
-                 const std::vector<std::string>& entries) {
-  return fs.ReplaceFileAtomically(HistoryFileName(folder), FormatListFile(entries));
+bool SaveHistory(FileSystem& fs, const std::string& folder, const std::vector<std::string>& entries,
+                 bool unreadAtStart) {
+  const std::string path = HistoryFileName(folder);
+  if (!unreadAtStart) return fs.ReplaceFileAtomically(path, FormatListFile(entries));
+  bool unread = false;
+  std::vector<std::string> merged = ReadHistory(fs, folder, unread);
+  if (unread) return false;
+  merged.insert(merged.end(), entries.begin(), entries.end());
+  if (merged.size() > kHistoryHardLimit) {
+    merged.erase(merged.begin(), merged.end() - static_cast<std::ptrdiff_t>(kHistoryHardLimit));
+  }
+  return fs.ReplaceFileAtomically(path, FormatListFile(merged));
 }
 
 }  // namespace tavel

@@ -26,10 +26,11 @@ struct StartMemory {
   bool valid = false;                // the memory number names a memory (0..10)
   std::vector<std::string> shown;    // the play list
   std::vector<std::string> history;  // the history list; empty while the history is on show
+  bool historyUnread = false;        // the history file is there but could not be read
 };
 
 // Reads the memory on show and the history file. An unknown memory number shows nothing, but the
-// history is still read so that saving it at the close keeps it.
+// history is still read, and the caller keeps it, so that saving it at the close keeps it.
 StartMemory LoadStartMemory(FileSystem& fs, const std::string& folder, int memory);
 
 // The entries of a memory picked in the selector: its file read afresh (empty when it cannot be
@@ -49,7 +50,11 @@ bool AppendHistory(std::vector<std::string>& history, const std::string& path, s
                    int currentMemory);
 
 // Writes the history file in one step, so that a failed write leaves the previous file whole.
-bool SaveHistory(FileSystem& fs, const std::string& folder,
-                 const std::vector<std::string>& entries);
+// `unreadAtStart`: the file was there at start-up but could not be read (another program held it
+// open), so `entries` are only what this run recorded. They are then put after the file's own
+// entries, read again now, rather than replacing years of history with one run's; beyond the hard
+// limit the oldest go. A file that still cannot be read is left as it is and nothing is written.
+bool SaveHistory(FileSystem& fs, const std::string& folder, const std::vector<std::string>& entries,
+                 bool unreadAtStart = false);
 
 }  // namespace tavel

@@ -21,10 +21,23 @@ unsigned SeedFromClock() {
 }  // namespace
 
 void TTAVEL32KOLAP::WirePlayback() {
-  Timer2.OnTimer = [this] { Timer2Timer(); };
-  Timer11.OnTimer = [this] { Timer11Timer(); };
-  Timer3.OnTimer = [this] { Timer3Timer(); };
-  Timer4.OnTimer = [this] { Timer4Timer(); };
+  // Each step counts as running while its handler runs, however it ends.
+  Timer2.OnTimer = [this] {
+    ScopedValue<int> step(playStepsRunning_, playStepsRunning_ + 1);
+    Timer2Timer();
+  };
+  Timer11.OnTimer = [this] {
+    ScopedValue<int> step(playStepsRunning_, playStepsRunning_ + 1);
+    Timer11Timer();
+  };
+  Timer3.OnTimer = [this] {
+    ScopedValue<int> step(playStepsRunning_, playStepsRunning_ + 1);
+    Timer3Timer();
+  };
+  Timer4.OnTimer = [this] {
+    ScopedValue<int> step(playStepsRunning_, playStepsRunning_ + 1);
+    Timer4Timer();
+  };
   ButtonStop2.OnClick = [this] { ButtonStop2Click(); };
   ScrollBar1.OnScroll = [this](ScrollCode code, int& newPos) { ScrollBar1Scroll(code, newPos); };
   // One handler skips and back-skips; the tray's items pass the button they stand for.
@@ -92,11 +105,14 @@ void TTAVEL32KOLAP::Button2Click(const Control& sender) {
     }
     // Each pass gives the running sequence up to a millisecond to reach its next step, so that
     // the bound of passes is about a minute on any machine, never a spin that ends before the
-    // monitor's next tick could stop the old sequence.
+    // monitor's next tick could stop the old sequence. A start that arrived while a step of that
+    // sequence lets events run (a double-click during the open command) runs above the step: the
+    // sequence cannot end before this handler returns, so the wait gives up at once rather than
+    // after the minute. The sequence then stops at its next step, as after a wait that ran out.
     while (State.PlayActive == 1) {
       State.AbortRequest = 1;
-      App().WaitForEvents(1);
-      if (State.StartGuard > kStartWaitPasses) {
+      if (playStepsRunning_ == 0) App().WaitForEvents(1);
+      if (playStepsRunning_ > 0 || State.StartGuard > kStartWaitPasses) {
         State.StartGuard = 0;
         App().Beep();
         StackBoxDlg1.ShowMsg("中断ボタンを押して下さい。\n完全に停止してから再生してね☆");
@@ -124,10 +140,16 @@ void TTAVEL32KOLAP::Button2Click(const Control& sender) {
 }
 
 // With "最小化立ち上げ" the player starts and plays from the tray: the icon shows, the window and
-// its taskbar button go.
+// its taskbar button go. When the shell refuses the icon the window stays, the refusal is
+// reported, and the start-up or the start of playing goes on: the error must not leave a
+// sequence marked as playing with no step armed.
 void TTAVEL32KOLAP::EnterTray() {
   if (TrayActive) return;
-  AddTrayIcon();
+  std::string refusal;
+  if (!OfferTrayIcon(refusal)) {
+    App().ShowError(refusal);
+    return;
+  }
   Hide();
   App().ProcessMessages();
   App().Backend().HideTaskbarButton();

@@ -19,6 +19,12 @@ namespace {
 constexpr std::int32_t kCommandTooLong = 0x7FFF;
 constexpr int kMonitorInterval = 1000;
 constexpr int kMonitorSoonInterval = 500;
+// A file whose position stands still short of its length for this many polls in a row (three
+// seconds) has ended: a truncated file, whose header promises more than its data holds, stops
+// there and would otherwise hold a background player for ever. One or two polls at the same place
+// can be a device that is slow to start; three are not playing. A file held by ■ stands still on
+// purpose and is left alone.
+constexpr int kStalledPollsAtEnd = 3;
 
 }  // namespace
 
@@ -143,6 +149,24 @@ void TTAVEL32KOLAP::ShowTrackLength() {
   ScrollBar1.SetRange(0, bar.max);
   State.BarScale = bar.scale;
   State.ResumeAfterSeek = 0;
+  WatchPositionAfresh();
+  stoppedByUser_ = false;
+}
+
+void TTAVEL32KOLAP::WatchPositionAfresh() {
+  lastPolledPosition_ = -1;
+  stalledPolls_ = 0;
+}
+
+// True when the position just polled has stood still long enough to count as the end.
+bool TTAVEL32KOLAP::PositionStalled() {
+  if (stoppedByUser_ || State.TrackPosition != lastPolledPosition_) {
+    stalledPolls_ = 0;
+  } else {
+    ++stalledPolls_;
+  }
+  lastPolledPosition_ = State.TrackPosition;
+  return stalledPolls_ >= kStalledPollsAtEnd;
 }
 
 void TTAVEL32KOLAP::ShowTrackPosition() {
@@ -171,6 +195,8 @@ void TTAVEL32KOLAP::Timer3Timer() {
   }
   if (State.ResumeAfterSeek == 1) {
     State.ResumeAfterSeek = 0;
+    stoppedByUser_ = false;
+    WatchPositionAfresh();
     State.LastMciResult = SendMci("play KOLAP");
     App().ProcessMessages();
     ArmMonitor();
@@ -178,12 +204,14 @@ void TTAVEL32KOLAP::Timer3Timer() {
   }
   std::string position;
   State.LastMciResult = SendMci("status Kolap position", &position);
+  bool stalled = false;
   if (State.LastMciResult == 0) {
     State.TrackPosition = MciNumber(position);
     ShowTrackPosition();
+    stalled = PositionStalled();
   }
   bool ended = State.TrackPosition + 2 >= State.TrackLength || State.AbortRequest == 1 ||
-               State.SkipCommand != 1 || State.LastMciResult != 0;
+               State.SkipCommand != 1 || State.LastMciResult != 0 || stalled;
   if (!ended) {
     App().ProcessMessages();
     ArmMonitor();
@@ -213,6 +241,7 @@ void TTAVEL32KOLAP::ApplyPendingStop() {
     stopPending_ = false;
     Timer3.SetEnabled(false);
     State.LastMciResult = SendMci("stop KOLAP wait");
+    stoppedByUser_ = true;
     App().ProcessMessages();
     if (Timer3.Interval() != 0) Timer3.SetInterval(kMonitorSoonInterval);
     Timer3.SetEnabled(true);

@@ -10,6 +10,14 @@ namespace tavel {
 
 void TTAVEL32KOLAP::FormCloseQuery(bool& canClose) {
   if (State.InitState != 0) {
+    // A second request while the forced exit's message is open: the first one closes the window.
+    if (ForcedExitBegun) {
+      canClose = false;
+      return;
+    }
+    ForcedExitBegun = true;
+    // The message box lets events run; the start-up stage must not run under it.
+    Timer6.SetEnabled(false);
     ForcedExitMessage();
     return;
   }
@@ -19,6 +27,16 @@ void TTAVEL32KOLAP::FormCloseQuery(bool& canClose) {
     return;
   }
   RunCloseSequence();
+}
+
+// The Windows session ends (log-off, shut-down, often with the player in the tray) and the process
+// goes straight after: the close sequence runs now and saves as a normal close does. Nothing may
+// refuse it: a start that still waits is given up. Before the start-up has ended there is nothing
+// to save, and a close already under way (the emergency exit among them) goes its own way.
+void TTAVEL32KOLAP::FormEndSession() {
+  if (State.InitState != 0 || State.Closing || IsClosed()) return;
+  State.StartGuard = 0;
+  Close();
 }
 
 void TTAVEL32KOLAP::RunCloseSequence() {

@@ -34,7 +34,10 @@ void TTAVEL32KOLAP::SetMemoryItem(int memory, std::size_t count) {
 
 bool TTAVEL32KOLAP::LoadStartMemory() {
   StartMemory loaded = tavel::LoadStartMemory(services_.files, ListFolder(), State.CurrentMemory);
+  HistoryUnreadAtStart = loaded.historyUnread;
   if (!loaded.valid) {
+    // The history read all the same is kept, or the close would write the file empty.
+    *State.HistoryList = std::move(loaded.history);
     ComboBox1.SetItemIndex(-1);
     return false;
   }
@@ -47,9 +50,20 @@ bool TTAVEL32KOLAP::LoadStartMemory() {
 }
 
 void TTAVEL32KOLAP::LoadMemory() {
+  // Before the start-up has made the history list (the selector has the focus as soon as the
+  // window shows) and after the close has released it there is nothing to switch: the pick is
+  // undone.
+  if (!State.HistoryList) {
+    ComboBox1.SetItemIndex(State.InitState == 0 ? State.CurrentMemory : -1);
+    return;
+  }
   auto busy = App().ShowBusy();
   Panel4.SetVisible(true);
   App().ProcessMessages();
+  if (!State.HistoryList) {
+    Panel4.SetVisible(false);
+    return;
+  }
   if (State.CurrentMemory == kHistoryMemory) *State.HistoryList = ListBox2.Items();
   int k = ComboBox1.ItemIndex();
   if (k >= 0) {
@@ -92,9 +106,9 @@ void TTAVEL32KOLAP::AppendHistory(const std::string& path) {
 // Written whether or not recording is on; a failed write is not reported and keeps the old file.
 void TTAVEL32KOLAP::SaveHistory() {
   if (State.CurrentMemory == kHistoryMemory) {
-    tavel::SaveHistory(services_.files, ListFolder(), ListBox2.Items());
+    tavel::SaveHistory(services_.files, ListFolder(), ListBox2.Items(), HistoryUnreadAtStart);
   } else if (State.HistoryList) {
-    tavel::SaveHistory(services_.files, ListFolder(), *State.HistoryList);
+    tavel::SaveHistory(services_.files, ListFolder(), *State.HistoryList, HistoryUnreadAtStart);
   }
 }
 

@@ -50,9 +50,14 @@ void TTAVEL32KOLAP::PlaceFromSettings() {
   SetBounds({p.x, p.y, window.width, window.height});
 }
 
+// A close requested while a stage lets events run (the load failure's message) begins the forced
+// exit; nothing of the start-up goes on after that.
 void TTAVEL32KOLAP::Timer6Timer() {
   Timer6.SetEnabled(false);
-  if (!RunStartupStages()) {
+  if (ForcedExitBegun) return;
+  bool started = RunStartupStages();
+  if (ForcedExitBegun) return;
+  if (!started) {
     TimerEROUT.SetEnabled(true);
     return;
   }
@@ -125,6 +130,7 @@ bool TTAVEL32KOLAP::RunStartupStages() {
   State.IdleTitle = number + "楽蔵32 TAVEL";
   RestoreIdleTitle();
   if (!LoadStartMemory()) StackBoxDlg1.ShowMsg("メモリーデータのロード処理に失敗しました・・・");
+  if (ForcedExitBegun) return false;
   ApplySavedIndex();
   State.InitState = 0;
   return true;

@@ -26,8 +26,13 @@ std::string CutTrayTip(std::string tip) {
 
 void TTAVEL32KOLAP::WireTray() {
   OnMessage = [this](unsigned msg, std::uintptr_t, std::intptr_t lParam) {
-    if (msg != kTrayCallbackMessage) return false;
-    TrayIconMessage(lParam);
+    if (msg == kTrayCallbackMessage) {
+      TrayIconMessage(lParam);
+      return true;
+    }
+    unsigned shellStarted = services_.tray.ShellStartedMessage();
+    if (shellStarted == 0 || msg != shellStarted) return false;
+    ShellStarted();
     return true;
   };
   ButtonTRAY.OnClick = [this] { ButtonTRAYClick(); };
@@ -47,6 +52,48 @@ void TTAVEL32KOLAP::AddTrayIcon() {
   bool accepted = TrayActive ? services_.tray.Modify(TrayData) : services_.tray.Add(TrayData);
   if (!accepted) throw TrayError(kTrayRefused);
   TrayActive = true;
+}
+
+// A title change while the icon shows. The shell refuses to change an icon it has lost (it started
+// again without the program hearing of it): the icon is then added anew. A refusal is reported
+// once, not at every following title, and never stops what changed the title, the play steps
+// above all.
+void TTAVEL32KOLAP::UpdateTrayTip() {
+  std::string refusal;
+  if (!OfferTrayIcon(refusal)) {
+    TrayActive = false;
+    if (!OfferTrayIcon(refusal)) {
+      TrayActive = true;
+      if (!trayRefusalReported_) App().ShowError(refusal);
+      trayRefusalReported_ = true;
+      return;
+    }
+  }
+  trayRefusalReported_ = false;
+}
+
+bool TTAVEL32KOLAP::OfferTrayIcon(std::string& refusal) {
+  try {
+    AddTrayIcon();
+    return true;
+  } catch (const TrayError& refused) {
+    refusal = refused.what();
+    return false;
+  }
+}
+
+// The shell has started again and shows none of the old icons: a player in the tray adds its icon
+// anew, or, when the shell will not have it, comes back to the screen so that it stays reachable.
+void TTAVEL32KOLAP::ShellStarted() {
+  if (!TrayActive || State.Closing) return;
+  TrayActive = false;
+  std::string refusal;
+  if (OfferTrayIcon(refusal)) return;
+  App().ShowError(refusal);
+  Show();
+  App().ProcessMessages();
+  App().Backend().ShowTaskbarButton();
+  ButtonTRAY.SetVisible(true);
 }
 
 void TTAVEL32KOLAP::RemoveTrayIcon() {

@@ -133,6 +133,7 @@ void TTAVEL32KOLAP::WireHandlers() {
   OnResize = [this] { FormResize(); };
   OnPaint = [this] { FormPaint(); };
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  OnEndSession = [this] { FormEndSession(); };
   Button6.OnClick = [this] { Button6Click(); };
   Button2.OnClick = [this] { Button2Click(); };
   TL1.OnClick = TR1.OnClick = [this] { Button2Click(); };
@@ -141,6 +142,7 @@ void TTAVEL32KOLAP::WireHandlers() {
     BackColor.SetChecked(!BackColor.Checked());
     ApplyListColours();
   };
+  SAISEIBAR.OnClick = [this] { SAISEIBARClick(); };
   for (MenuItem* item : {&Start1, &N2, &START2}) {
     item->OnClick = [item] { item->SetChecked(!item->Checked()); };
   }

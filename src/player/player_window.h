@@ -144,6 +144,7 @@ class TTAVEL32KOLAP : public Form {
   void FormResize();
   void FormPaint();
   void FormCloseQuery(bool& canClose);
+  void FormEndSession();
   void Button6Click();
 
   // Titles: the application title and caption (and the tray tip) follow what plays.
@@ -158,6 +159,8 @@ class TTAVEL32KOLAP : public Form {
 
   // Colours of the lists: the system window colour, or the window's own colour.
   void ApplyListColours();
+  // The play bar while playing, on or off.
+  void SAISEIBARClick();
   // The caption of the history menu item for the current limit.
   void UpdateHistoryCaption();
 
@@ -182,11 +185,18 @@ class TTAVEL32KOLAP : public Form {
   std::function<void(int stage)> BeforeAllocation;
   // The memory counts have been refreshed, at the selector's first focus of the run.
   bool MemoryCountsRefreshed = false;
+  // The history file was there at start-up but could not be read: the close adds to it.
+  bool HistoryUnreadAtStart = false;
+  // A close came before the start-up had ended: the forced exit runs, the start-up no more.
+  bool ForcedExitBegun = false;
 
   // The task tray: the icon (its tip follows the title), its callback message with the mouse
   // message, the two pop-up menus' opening handlers, entering and leaving the tray.
   void AddTrayIcon();  // adds the icon, or updates it when shown; throws TrayError when refused
   void RemoveTrayIcon();
+  void UpdateTrayTip();  // the icon for a new title; a refusal is reported, never thrown
+  void ShellStarted();   // the shell has started again without the icon
+  bool OfferTrayIcon(std::string& refusal);  // AddTrayIcon; false with the shell's refusal
   void TrayIconMessage(std::intptr_t mouseMessage);
   void PopupMenuTLPopup();
   void PopupMenuTRPopup();
@@ -234,11 +244,19 @@ class TTAVEL32KOLAP : public Form {
   void SkipToAdvance();
   void ShowTrackLength();
   void ShowTrackPosition();
+  void WatchPositionAfresh();
+  bool PositionStalled();
   bool PassesWrapCheck();
   void SelectEntry(int index);
   void EnterTray();
   std::mt19937 randomEngine_;
-  bool stopPending_ = false;  // ■ pressed while the monitor was not armed
+  bool stopPending_ = false;          // ■ pressed while the monitor was not armed
+  bool trayRefusalReported_ = false;  // the shell's refusal of the icon has been shown once
+  int playStepsRunning_ = 0;          // play step handlers on the stack (they let events run)
+  // The monitor's watch for a file that stops short of its length.
+  std::int32_t lastPolledPosition_ = -1;
+  int stalledPolls_ = 0;
+  bool stoppedByUser_ = false;  // ■ holds the file where it stands
 
  protected:
   Services& services_;

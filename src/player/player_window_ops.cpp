@@ -4,6 +4,7 @@
 #include "dialogs/dialog_painting.h"
 #include "player/player_window.h"
 #include "ui/application.h"
+#include "ui/scoped_value.h"
 
 namespace tavel {
 
@@ -16,7 +17,7 @@ void TTAVEL32KOLAP::SetPlayTitle(const std::string& text) {
   SetCaption(text);
   if (State.Closing) return;
   TrayTip = text;
-  if (TrayActive) AddTrayIcon();
+  if (TrayActive) UpdateTrayTip();
 }
 
 void TTAVEL32KOLAP::MeasurePanelWidths() {
@@ -89,6 +90,15 @@ void TTAVEL32KOLAP::ApplyListColours() {
   for (Control* list : std::initializer_list<Control*>{&ListBox2, &ListBox8, &ComboBox1}) {
     list->SetColor(c);
   }
+}
+
+// The bar follows the check at once while a sequence plays; otherwise the next file shows it.
+void TTAVEL32KOLAP::SAISEIBARClick() {
+  if (State.MenuSync) return;
+  SAISEIBAR.SetChecked(!SAISEIBAR.Checked());
+  ScopedValue<std::uint8_t> sync(State.MenuSync, 1);
+  App().ProcessMessages();
+  if (State.PlayActive == 1) PanelBar.SetVisible(SAISEIBAR.Checked());
 }
 
 void TTAVEL32KOLAP::UpdateHistoryCaption() {

@@ -108,7 +108,10 @@ std::string FormatSavedIndex(std::int32_t index) {
 
 PlayerSettings ReadSettings(RegistryKey& key) {
   PlayerSettings settings;
+  // A negative limit would remove every entry as it is recorded and read "-5個" in the menu: it
+  // is a bad value like any other and takes the default.
   settings.HistoryLimit = ParseInteger(key.ReadString("FILEHIS"), settings.HistoryLimit);
+  if (settings.HistoryLimit < 0) settings.HistoryLimit = PlayerSettings().HistoryLimit;
   settings.PlayBar = ParseFlag(key.ReadString("SAISEIBAR"), settings.PlayBar);
   settings.StandardColors = ParseFlag(key.ReadString("BackColor"), settings.StandardColors);
   settings.Hints = ParseFlag(key.ReadString("minihelp"), settings.Hints);

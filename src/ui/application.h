@@ -29,6 +29,9 @@ class Application {
   // The same, but first gives other events up to `ms` to arrive: for loops that wait on a flag.
   void WaitForEvents(int ms) { backend_.WaitForEvents(ms); }
   void Beep() { backend_.Beep(); }
+  // Shows an error in the standard error display, as one that no handler caught would be, but
+  // lets the caller go on.
+  void ShowError(const std::string& text) { backend_.ShowError(text); }
 
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool on) { showHint_ = on; }

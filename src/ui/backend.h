@@ -56,6 +56,8 @@ class UiBackend {
   virtual std::uintptr_t FormIcon(Form&) { return 0; }
   // Raises the form above the other windows (nothing to do without windows).
   virtual void BringToFront(Form&) {}
+  // The application's standard error display, for an error that is reported and then left behind.
+  virtual void ShowError(const std::string& text) = 0;
 };
 
 }  // namespace tavel

@@ -71,6 +71,8 @@ class Form : public Control {
   // A message of the program's own (user message numbers and above) sent to the window; returns
   // whether the form handled it.
   std::function<bool(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)> OnMessage;
+  // The Windows session ends (log-off, shut-down): the process ends right after this returns.
+  std::function<void()> OnEndSession;
 
  protected:
   void SizeChanged() override;

@@ -40,6 +40,8 @@ class HeadlessUi : public UiBackend {
   const std::string& AppTitle() const { return appTitle_; }
   bool TaskbarButtonHidden() const { return taskbarHidden_; }
   int ProcessMessagesCount() const { return processCount_; }
+  // Every text the standard error display showed, in order.
+  const std::vector<std::string>& Errors() const { return errors_; }
 
   // Fixed metrics: every byte 8 pixels wide, lines as high as the font, frame 8 x 27 (+19 with a
   // menu).
@@ -65,6 +67,7 @@ class HeadlessUi : public UiBackend {
   void SetHintPause(int) override {}
   void HideTaskbarButton() override { taskbarHidden_ = true; }
   void ShowTaskbarButton() override { taskbarHidden_ = false; }
+  void ShowError(const std::string& text) override { errors_.push_back(text); }
 
  private:
   struct Pending {
@@ -83,6 +86,7 @@ class HeadlessUi : public UiBackend {
   bool taskbarHidden_ = false;
   int processCount_ = 0;
   std::string appTitle_;
+  std::vector<std::string> errors_;
 };
 
 }  // namespace tavel

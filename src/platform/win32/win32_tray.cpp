@@ -41,4 +41,8 @@ bool Win32Tray::Delete(const TrayIconData& data) {
   return Send(NIM_DELETE, data);
 }
 
+unsigned Win32Tray::ShellStartedMessage() {
+  return RegisterWindowMessageA("TaskbarCreated");
+}
+
 }  // namespace tavel

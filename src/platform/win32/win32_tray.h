@@ -10,6 +10,7 @@ class Win32Tray : public Tray {
   bool Add(const TrayIconData& data) override;
   bool Modify(const TrayIconData& data) override;
   bool Delete(const TrayIconData& data) override;
+  unsigned ShellStartedMessage() override;
 };
 
 }  // namespace tavel

@@ -248,6 +248,18 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The form decides: it may refuse, hide, or end a modal showing.
       form_.Close();
       return 0;
+    // The session may end; when it does, the form closes as it must before the process goes.
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wp && form_.OnEndSession) form_.OnEndSession();
+      return 0;
+    // A sub-menu of the bar opens: its own item's click handler runs first.
+    case WM_INITMENUPOPUP:
+      if (menuBar_ && !HIWORD(lp)) {
+        if (MenuItem* item = menuBar_->SubMenuFor(reinterpret_cast<HMENU>(wp))) item->Click();
+      }
+      break;
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(Hwnd(), &r);

@@ -31,6 +31,11 @@ MenuItem* MenuCommands::ItemFor(UINT id) const {
   return it == items_.end() ? nullptr : it->second;
 }
 
+MenuItem* MenuCommands::SubMenuFor(HMENU menu) const {
+  auto it = subMenus_.find(menu);
+  return it == subMenus_.end() ? nullptr : it->second;
+}
+
 void FillMenu(HMENU menu, MenuItem& parent, MenuCommands& commands) {
   for (MenuItem* item : parent.Items()) {
     if (!item->Visible()) continue;
@@ -38,6 +43,7 @@ void FillMenu(HMENU menu, MenuItem& parent, MenuCommands& commands) {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     } else if (!item->Items().empty()) {
       HMENU sub = CreatePopupMenu();
+      commands.AddSubMenu(sub, *item);
       FillMenu(sub, *item, commands);
       AppendMenuA(menu, MF_POPUP | StateFlags(*item), reinterpret_cast<UINT_PTR>(sub),
                   item->Caption().c_str());
@@ -84,6 +90,7 @@ void MenuBar::RecordShown(MenuItem& parent) {
 
 void MenuBar::Rebuild() {
   while (GetMenuItemCount(bar_) > 0) DeleteMenu(bar_, 0, MF_BYPOSITION);
+  commands_.ForgetSubMenus();
   FillMenu(bar_, root_, commands_);
   shown_.clear();
   RecordShown(root_);

@@ -16,9 +16,14 @@ class MenuCommands {
  public:
   UINT IdFor(MenuItem& item);
   MenuItem* ItemFor(UINT id) const;
+  // Sub-menus by their menu handle, made again with every filling of the menu.
+  void AddSubMenu(HMENU menu, MenuItem& item) { subMenus_[menu] = &item; }
+  void ForgetSubMenus() { subMenus_.clear(); }
+  MenuItem* SubMenuFor(HMENU menu) const;
 
  private:
   std::map<UINT, MenuItem*> items_;
+  std::map<HMENU, MenuItem*> subMenus_;
 };
 
 // Appends the visible sub-items of `parent` to `menu`, sub-menus included.
@@ -39,6 +44,8 @@ class MenuBar : public MenuPeer {
   void AttachTo(HWND owner) { owner_ = owner; }
   // The item chosen by a menu command, or null.
   MenuItem* ItemFor(UINT id) const { return commands_.ItemFor(id); }
+  // The item whose sub-menu this is, or null.
+  MenuItem* SubMenuFor(HMENU menu) const { return commands_.SubMenuFor(menu); }
   void Sync(MenuItem& item) override;
 
  private:

@@ -13,6 +13,7 @@
 #include "ui/backend.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/timer_host.h"
+#include "ui/win32/window_base.h"
 
 namespace tavel {
 
@@ -44,6 +45,7 @@ class Win32Ui : public UiBackend {
   void HideTaskbarButton() override;
   std::uintptr_t FormIcon(Form&) override { return reinterpret_cast<std::uintptr_t>(icon_); }
   void BringToFront(Form& form) override;
+  void ShowError(const std::string& text) override { ShowStandardError(text.c_str()); }
 
   // For the windows of this binding.
   HINSTANCE Instance() const { return instance_; }

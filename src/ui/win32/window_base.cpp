@@ -41,18 +41,13 @@ LRESULT WindowBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Default(msg, wp, lp);
 }
 
-namespace {
-
-// The application's standard error display: an error that no handler caught is shown in a plain
-// system box titled like the window in front, and the program goes on.
+// An error that no handler caught is shown here too, and the program goes on.
 void ShowStandardError(const char* text) {
   HWND front = GetActiveWindow();
   char title[256] = {};
   if (front) GetWindowTextA(GetAncestor(front, GA_ROOTOWNER), title, sizeof title);
   MessageBoxA(front, text, title, MB_OK | MB_ICONSTOP);
 }
-
-}  // namespace
 
 LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   WindowBase* self = nullptr;

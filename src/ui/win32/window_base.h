@@ -8,6 +8,9 @@
 
 namespace tavel {
 
+// The application's standard error display: a plain system box titled like the window in front.
+void ShowStandardError(const char* text);
+
 // What a window is created with.
 struct WindowArgs {
   const char* className = nullptr;

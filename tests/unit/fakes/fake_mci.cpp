@@ -40,12 +40,12 @@ std::uint32_t FakeMci::SendString(const std::string& command, std::string& retur
 }
 
 bool FakeMci::Playing() const {
-  return playing_ && Position() < length_;
+  return playing_ && Position() < dataEnd_;
 }
 
 std::int64_t FakeMci::Position() const {
   if (!playing_) return position_;
-  return std::min<std::int64_t>(length_, position_ + (ui_.Now() - playFrom_));
+  return std::max(position_, std::min<std::int64_t>(dataEnd_, position_ + (ui_.Now() - playFrom_)));
 }
 
 int FakeMci::Count(const std::string& text) const {
@@ -70,6 +70,8 @@ std::uint32_t FakeMci::Open(const std::string& command) {
   open_ = true;
   path_ = path;
   length_ = file->second;
+  auto data = dataEnds_.find(path);
+  dataEnd_ = data == dataEnds_.end() ? length_ : data->second;
   playing_ = false;
   playedSinceOpen_ = false;
   position_ = 0;

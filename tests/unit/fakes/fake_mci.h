@@ -30,6 +30,11 @@ class FakeMci : public Mci {
 
   // Test set-up: a file the device can open, `lengthMs` long.
   void AddFile(const std::string& path, std::int32_t lengthMs) { files_[path] = lengthMs; }
+  // A truncated file: its length reads `lengthMs`, but playing stops for good at `dataMs`.
+  void AddTruncatedFile(const std::string& path, std::int32_t lengthMs, std::int32_t dataMs) {
+    files_[path] = lengthMs;
+    dataEnds_[path] = dataMs;
+  }
   // Injected failures: the open, the length query or the play command fail for these paths; the
   // position query fails while failPosition is set.
   std::set<std::string> failOpen;
@@ -58,7 +63,9 @@ class FakeMci : public Mci {
   std::map<std::string, std::int32_t> files_;
   bool open_ = false;
   std::string path_;
+  std::map<std::string, std::int32_t> dataEnds_;
   std::int32_t length_ = 0;
+  std::int32_t dataEnd_ = 0;  // where playing stops: the length, or less for a truncated file
   bool playing_ = false;
   bool playedSinceOpen_ = false;
   std::int64_t position_ = 0;  // while stopped; while playing, the position at playFrom_

@@ -18,6 +18,10 @@ class FakeTray : public Tray {
   bool Add(const TrayIconData& data) override { return Record("add", data); }
   bool Modify(const TrayIconData& data) override { return Record("modify", data); }
   bool Delete(const TrayIconData& data) override { return Record("delete", data); }
+  unsigned ShellStartedMessage() override { return kShellStarted; }
+
+  // The registered message number the fake shell announces its start with.
+  static constexpr unsigned kShellStarted = 0xC0DE;
 
   bool accepts = true;
   std::vector<Call> calls;
@@ -28,6 +32,7 @@ class FakeTray : public Tray {
   bool Record(const std::string& request, const TrayIconData& data) {
     calls.push_back({request, data});
     if (!accepts) return false;
+    if (request == "modify" && !shown) return false;  // the shell does not know that icon
     if (request == "add") shown = true;
     if (request == "delete") shown = false;
     return true;

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "fakes/player_fixture.h"
+#include "player/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {
 
-using HelpMenu = PlayerFixture;
+using HelpMenu = PlaybackFixture;
 
 bool AnyWrite(const std::vector<std::string>& log, std::size_t from) {
   return std::any_of(log.begin() + static_cast<std::ptrdiff_t>(from), log.end(),
@@ -103,12 +103,37 @@ TEST_F(HelpMenu, TheEmergencyExitClosesWithoutSavingAnything) {
 }
 
 TEST_F(HelpMenu, AnEmergencyExitAnsweredNoStillStopsPlaying) {
-  TTAVEL32KOLAP& p = Start();
+  TTAVEL32KOLAP& p = StartWith(FiveSounds(), 0, true);
+  Select(0);
+  p.Button2.Click();
+  Play(1200);
+  ASSERT_TRUE(mci.Playing());
   p.MHELP3.Click();
-  EXPECT_EQ(p.State.AbortRequest, 1);
   EXPECT_EQ(p.State.EmergencyExit, 0);
   EXPECT_FALSE(p.IsClosed());
   EXPECT_EQ(messages, std::vector<std::string>{"緊急脱出を中止しました・・・"});
+  Play(2000);  // the monitor's next tick ends the sequence
+  EXPECT_FALSE(p.State.PlayActive);
+  EXPECT_FALSE(mci.IsOpen());
+  EXPECT_EQ(ArmedSteps(), 0);
+  EXPECT_EQ(mci.started.size(), 1u);
+  EXPECT_EQ(p.Caption(), "1楽蔵32 TAVEL");
+}
+
+TEST_F(HelpMenu, TheQuestionsAreAskedInFull) {
+  TTAVEL32KOLAP& p = Start();
+  p.help4.Click();
+  p.MHELP3.Click();
+  ASSERT_EQ(questions.size(), 2u);
+  EXPECT_EQ(questions[0],
+            "ﾊﾞｰｼﾞｮﾝ番号削除：\nｲﾝｽﾂｰﾙｿﾌﾄを再起動させたい時に使います。\nなお、ﾊﾞｰｼﾞｮﾝが違う時は、"
+            "ｲﾝｽﾂｰﾙｿﾌﾄが自動起動するので、\nﾊﾞｰｼﾞｮﾝ番号を削除する必要無しです。\n"
+            "ﾊﾞｰｼﾞｮﾝ番号を削除してもよろしいですか？？？");
+  EXPECT_EQ(questions[1],
+            "緊急脱出装置：\n何等かの理由により、当ソフトが終了出来なくなった場合に使います。\n"
+            "なお、緊急脱出すると、すべてのデータが保存されません。\n"
+            "また、当ソフトが一般保護ｴﾗｰを起こす事もあり得ます。\n"
+            "一部のメモリーを解放出来ない事もあり得ます。\n緊急終了してもよろしいですか？？？");
 }
 
 }  // namespace

@@ -77,6 +77,42 @@ TEST_F(PlayerClose, WithoutWorkBuffersNothingIsWritten) {
   }
 }
 
+TEST_F(PlayerClose, TheEndOfTheSessionSavesLikeANormalCloseWhateverWaits) {
+  Store("FILEHIS", "5");
+  Store("SAISEIM", "1,0,0,1,-1,-1,-1,-1");  // in the tray from the start
+  Store("WN", "1");                         // another player runs
+  files.Put("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS", "C:\\MIDI\\1.MID\r\n");
+  TTAVEL32KOLAP& p = Start(true);
+  ASSERT_TRUE(p.TrayActive);
+  EXPECT_EQ(Setting("WN"), "1,2");
+  p.AppendHistory("C:\\MIDI\\2.MID");
+  p.State.StartGuard = 3;  // a start waits: an ordinary close would be refused
+  p.OnEndSession();
+  EXPECT_TRUE(p.IsClosed());
+  EXPECT_EQ(ui.BeepCount(), 0);
+  EXPECT_EQ(Setting("SAISEIM"), "1,0,0,1,-1,-1,-1,-1");
+  EXPECT_EQ(Setting("FILEHIS"), "5");
+  EXPECT_EQ(Setting("WN"), "1");  // this player's number is given back
+  EXPECT_EQ(files.Content("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS"),
+            "C:\\MIDI\\1.MID\r\nC:\\MIDI\\2.MID\r\n");
+  EXPECT_EQ(tray.calls.back().request, "delete");
+}
+
+TEST_F(PlayerClose, TheEndOfTheSessionLeavesAStartupOrACloseUnderWayAlone) {
+  Create();
+  player->Show();
+  player->OnEndSession();  // the start-up has not run: nothing to save, no box to show
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(registry.Has(kSettingsKeyPath, "MEMORY"));
+
+  TTAVEL32KOLAP& p = Start();
+  p.State.Closing = 1;  // the emergency exit's close, for one
+  p.State.EmergencyExit = 1;
+  p.OnEndSession();
+  EXPECT_FALSE(p.IsClosed());
+  EXPECT_FALSE(registry.Has(kSettingsKeyPath, "MEMORY"));
+}
+
 TEST_F(PlayerClose, TheEmergencyExitSavesNothing) {
   TTAVEL32KOLAP& p = Start();
   p.State.EmergencyExit = 1;

@@ -48,6 +48,7 @@ TEST_F(PlayerLists, ASavedIndexBeyondTheListSelectsNothing) {
 }
 
 TEST_F(PlayerLists, AMemoryNumberThatNamesNoMemoryIsReportedAndStartupGoesOn) {
+  PutList(kHistoryMemory, Entries(2, "E:\\played"));
   Store("MEMORY", "1,1,1,1,11,1,1");
   TTAVEL32KOLAP& p = Start();
   EXPECT_EQ(messages, std::vector<std::string>{"メモリーデータのロード処理に失敗しました・・・"});
@@ -55,6 +56,49 @@ TEST_F(PlayerLists, AMemoryNumberThatNamesNoMemoryIsReportedAndStartupGoesOn) {
   EXPECT_EQ(p.State.InitState, 0);
   p.Close();
   EXPECT_EQ(Setting("MEMORY"), "-1,-1,-1,-1,0,-1,1");  // the next start shows M0 again
+  // The history read at start-up is the one saved, not an empty list.
+  EXPECT_EQ(files.Content(ListFileName(kFolder, kHistoryMemory)),
+            FormatListFile(Entries(2, "E:\\played")));
+}
+
+TEST_F(PlayerLists, APickBeforeStartupMadeTheListsIsUndone) {
+  PutList(kHistoryMemory, Entries(2, "E:\\played"));
+  Create();
+  player->Show();
+  player->ComboBox1.UserEnter();
+  player->ComboBox1.UserSelect(kHistoryMemory);
+  EXPECT_EQ(player->ComboBox1.ItemIndex(), -1);
+  EXPECT_EQ(player->ListBox2.Count(), 0);
+  ui.Advance(500);
+  EXPECT_EQ(player->ComboBox1.ItemIndex(), 0);  // start-up then shows the saved memory
+  EXPECT_EQ(player->State.HistoryList->size(), 2u);
+}
+
+TEST_F(PlayerLists, AHistoryFileThatCouldNotBeReadAtStartupIsAddedTo) {
+  const std::string history = ListFileName(kFolder, kHistoryMemory);
+  PutList(0, Entries(1));
+  PutList(kHistoryMemory, Entries(3, "E:\\old"));
+  files.unreadable.insert(history);  // another program holds it open just now
+  Store("FILEHIS", "10");
+  TTAVEL32KOLAP& p = Start();
+  EXPECT_TRUE(p.State.HistoryList->empty());
+  files.unreadable.clear();
+  p.AppendHistory("D:\\new.wav");
+  p.Close();
+  std::vector<std::string> expected = Entries(3, "E:\\old");
+  expected.push_back("D:\\new.wav");
+  EXPECT_EQ(files.Content(history), FormatListFile(expected));
+}
+
+TEST_F(PlayerLists, AHistoryFileThatStaysUnreadableIsKeptAsItIs) {
+  const std::string history = ListFileName(kFolder, kHistoryMemory);
+  PutList(kHistoryMemory, Entries(3, "E:\\old"));
+  files.unreadable.insert(history);
+  Store("MEMORY", "1,1,1,1,10,1,1");
+  TTAVEL32KOLAP& p = Start();
+  EXPECT_EQ(p.ListBox2.Count(), 0);
+  p.Close();
+  EXPECT_EQ(files.Content(history), FormatListFile(Entries(3, "E:\\old")));
 }
 
 TEST_F(PlayerLists, TheFirstFocusCountsEveryMemoryAndCreatesMissingFilesOnce) {

@@ -172,6 +172,46 @@ TEST_F(PlayerStartup, ClosingBeforeStartupEndsShowsTheFirstLabel) {
   EXPECT_TRUE(player->IsClosed());
 }
 
+TEST_F(PlayerStartup, NothingOfTheStartupRunsOnceTheForcedExitHasBegun) {
+  Store("SAISEIM", "0,0,1,1,-1,-1,-1,-1");  // auto-play, start in the tray
+  auto script = ui.OnModal;
+  ui.OnModal = [&](Form& form) {
+    ui.Advance(2000);  // the user reads the forced exit's message
+    script(form);
+  };
+  Create();
+  player->Show();
+  player->Close();
+  EXPECT_TRUE(player->IsClosed());
+  ui.Advance(2000);
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(player->State.InitState, 1);
+  EXPECT_FALSE(registry.Has(kSettingsKeyPath, "WN"));
+  EXPECT_TRUE(tray.calls.empty());
+  EXPECT_TRUE(mci.commands.empty());
+}
+
+TEST_F(PlayerStartup, ACloseDuringTheLoadFailureMessageEndsTheStartupThere) {
+  Store("MEMORY", "1,1,1,1,11,1,1");
+  Store("SAISEIM", "0,0,1,1,-1,-1,-1,-1");
+  auto script = ui.OnModal;
+  ui.OnModal = [&](Form& form) {
+    if (messages.empty()) player->Close();  // asked to close while the first message shows
+    script(form);
+  };
+  Start();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], "エラー：２メモリーが確保できませんでした。\n強制終了します。");
+  EXPECT_EQ(messages[1], "メモリーデータのロード処理に失敗しました・・・");
+  EXPECT_TRUE(player->IsClosed());
+  ui.Advance(2000);
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_NE(player->State.InitState, 0);
+  EXPECT_TRUE(tray.calls.empty());
+  EXPECT_TRUE(mci.commands.empty());
+  EXPECT_FALSE(registry.Has(kSettingsKeyPath, "FP"));  // nothing is saved
+}
+
 TEST_F(PlayerStartup, StartingInTheTrayNeverShowsTheWindow) {
   Store("SAISEIM", "3,1,0,1,-1,-1,-1,-1");
   TTAVEL32KOLAP& p = Start();

@@ -123,6 +123,13 @@ TEST(ReadFromKey, NoKeyAtAllGivesTheDefaults) {
                                     "read minihelp", "read MEMORY", "read SAISEIM", "read INDEX"}));
 }
 
+TEST(ReadFromKey, ANegativeHistoryLimitIsABadValue) {
+  FakeRegistry registry;
+  registry.Set(kSettingsKeyPath, "FILEHIS", "-5");
+  auto key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  EXPECT_EQ(ReadSettings(*key).HistoryLimit, 0);
+}
+
 TEST(ReadFromKey, StoredValuesAreTaken) {
   FakeRegistry registry;
   registry.Set(kSettingsKeyPath, "FILEHIS", "50");

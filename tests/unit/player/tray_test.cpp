@@ -76,6 +76,94 @@ TEST_F(TrayTest, TitlesWhilePlayingUpdateTheTipAndLongOnesAreCut) {
   EXPECT_EQ(tray.calls.back().data.flags, 7u);
 }
 
+TEST_F(TrayTest, AnEmptyTitleGivesTheIconWithoutATip) {
+  TTAVEL32KOLAP& p = StartWith(FiveSounds(), 0, false);
+  p.ButtonTRAY.Click();
+  p.SetPlayTitle("");
+  EXPECT_EQ(tray.calls.back().request, "modify");
+  EXPECT_EQ(tray.calls.back().data.flags, 3u);
+  EXPECT_EQ(tray.calls.back().data.tip, "");
+}
+
+TEST_F(TrayTest, TheShellStartingAgainBringsTheIconBack) {
+  TTAVEL32KOLAP& p = StartWith(FiveSounds(), 0, false);
+  EXPECT_TRUE(p.OnMessage(FakeTray::kShellStarted, 0, 0));
+  EXPECT_TRUE(tray.calls.empty());  // not in the tray: nothing to bring back
+
+  p.ButtonTRAY.Click();
+  tray.shown = false;  // the old shell took the icon with it
+  tray.calls.clear();
+  p.OnMessage(FakeTray::kShellStarted, 0, 0);
+  ASSERT_EQ(tray.calls.size(), 1u);
+  EXPECT_EQ(tray.calls[0].request, "add");
+  EXPECT_EQ(tray.calls[0].data.callbackMessage, 0x466u);
+  EXPECT_EQ(tray.calls[0].data.tip, "1楽蔵32 TAVEL");
+  EXPECT_TRUE(tray.shown);
+  EXPECT_TRUE(p.TrayActive);
+  EXPECT_FALSE(p.Visible());
+
+  // A shell that will not have the icon: the player comes back to the screen, reachable.
+  tray.shown = false;
+  tray.accepts = false;
+  p.OnMessage(FakeTray::kShellStarted, 0, 0);
+  EXPECT_EQ(ui.Errors(), std::vector<std::string>{"タスクトレイに登録できません"});
+  EXPECT_FALSE(p.TrayActive);
+  EXPECT_TRUE(p.Visible());
+  EXPECT_TRUE(p.ButtonTRAY.Visible());
+  EXPECT_FALSE(ui.TaskbarButtonHidden());
+}
+
+TEST_F(TrayTest, AnIconTheShellLostIsAddedAgainAtTheNextTitle) {
+  TTAVEL32KOLAP& p = StartWith(FiveSounds(), 0, false);
+  p.ButtonTRAY.Click();
+  tray.shown = false;
+  tray.calls.clear();
+  Select(0);
+  p.Button2.Click();
+  ui.Advance(100);
+  ASSERT_EQ(tray.calls.size(), 2u);
+  EXPECT_EQ(tray.calls[0].request, "modify");
+  EXPECT_EQ(tray.calls[1].request, "add");
+  EXPECT_EQ(tray.calls[1].data.tip, "1楽蔵32 S0.WAV (再生中)");
+  EXPECT_TRUE(ui.Errors().empty());
+}
+
+TEST_F(TrayTest, ARefusedTipNeverBreaksThePlayChainAndIsReportedOnce) {
+  std::vector<std::string> list = FiveSounds();
+  TTAVEL32KOLAP& p = StartWith(list, 0, false);
+  p.ButtonTRAY.Click();
+  tray.accepts = false;
+  Select(3);
+  p.Button2.Click();
+  EXPECT_NO_THROW(Play(10000));
+  EXPECT_EQ(PlayedIndexes(list), (std::vector<int>{3, 4}));
+  EXPECT_FALSE(p.State.PlayActive);
+  EXPECT_EQ(mci.commands.back(), "Close Kolap wait");  // the sequence's end closed the device
+  EXPECT_EQ(p.Caption(), "1楽蔵32 TAVEL");
+  EXPECT_EQ(ui.Errors(), std::vector<std::string>{"タスクトレイに登録できません"});
+
+  // The next start is not held up by a sequence that never ended.
+  p.Button2.Click();
+  EXPECT_TRUE(ui.TimerArmed(p.Timer2));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(TrayTest, AStartInTheTrayThatTheShellRefusesStillPlays) {
+  Sound("C:\\KoLAPP32\\A.WAV");
+  files.Put("C:\\KoLAPP32\\TaVIN32\\TaVM32M0.LIS", "C:\\KoLAPP32\\A.WAV\r\n");
+  Store("SAISEIM", "2,0,1,1,-1,-1,-1,-1");  // single, auto-play, start in the tray
+  tray.accepts = false;
+  TTAVEL32KOLAP& p = Start();
+  EXPECT_TRUE(p.Visible());
+  EXPECT_FALSE(p.PanelOPEN.Visible());
+  EXPECT_TRUE(p.State.PlayActive);
+  EXPECT_EQ(ArmedSteps(), 1);
+  Play(5000);
+  EXPECT_EQ(mci.started, std::vector<std::string>{"C:\\KoLAPP32\\A.WAV"});
+  // Once at the start-up, once when playing started.
+  EXPECT_EQ(ui.Errors().size(), 2u);
+}
+
 TEST_F(TrayTest, EnteringTheTrayHidesTheWindowAndTheButtonAndLeavingRestoresThem) {
   TTAVEL32KOLAP& p = StartWith(FiveSounds(), 0, false);
   p.ButtonTRAY.Click();
