@@ -124,6 +124,27 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$WINE" wineboot -i >"$work/wineboot.log" 2>&1 || die "wineboot failed: $(tail -n 5 "$work/wineboot.log")"
 fi
 
+# A temporary prefix is a test machine: it gets a floppy drive without a disc (a:), a labelled
+# CD-ROM (d:), a network drive (n:) and a RAM disk (r:), so that the folder browser meets every
+# kind of drive. Wine reads the drive kinds when its server starts, so the server is restarted.
+make_test_drives() {
+  local d=$work/drives
+  mkdir -p "$d/cdrom/TRACKS" "$d/network/Share" "$d/ramdisk/Temp" || return 1
+  printf 'MUSIC_CD' >"$d/cdrom/.windows-label"
+  ln -sfn "$d/no-disc" "$WINEPREFIX/dosdevices/a:" &&
+    ln -sfn "$d/cdrom" "$WINEPREFIX/dosdevices/d:" &&
+    ln -sfn "$d/network" "$WINEPREFIX/dosdevices/n:" &&
+    ln -sfn "$d/ramdisk" "$WINEPREFIX/dosdevices/r:" || return 1
+  printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n"a:"="floppy"\n"d:"="cdrom"\n"n:"="network"\n"r:"="ramdisk"\n' >"$work/drives.reg"
+  "$WINE" reg import "$(sed 's|/|\\|g; s|^|Z:|' <<<"$work/drives.reg")" >/dev/null 2>&1 || return 1
+  "$WINESERVER" -k 2>/dev/null
+  timeout 20 "$WINESERVER" -w 2>/dev/null
+  return 0
+}
+if [ -z "$prefix" ]; then
+  make_test_drives || say "cannot make the test drives; the folder browser tests will fail"
+fi
+
 # The explorer desktop gives the programs a desktop with a taskbar and a notification area. Every
 # program of the prefix joins it (windows of programs on another desktop cannot see each other's
 # windows, and the tray is the desktop's own).
