@@ -3,9 +3,7 @@
 #include <string>
 
 #include "harness.h"
-// The shell's declarations need the types of windows.h, which the harness brings.
-#include <shellapi.h>
-
+#include "tray_icon.h"
 #include "wav.h"
 
 namespace tavel::e2e {
@@ -32,6 +30,11 @@ class PlayerEnding : public ::testing::Test {
     return w;
   }
   bool Playing(HWND w) { return Caption(w).find("(再生中)") != std::string::npos; }
+  // Past the first second of the file: it has started playing and has been recorded.
+  bool PlayedASecond(HWND w) {
+    HWND elapsed = FindControl(w, "Label6");
+    return Playing(w) && elapsed && ControlText(elapsed) != "0";
+  }
   HWND ShownBox(const char* className) {
     HWND w = process->WaitForWindow(className);
     if (w && !WaitUntil([&] { return IsShown(w); }, kWindowTimeoutMs)) return nullptr;
@@ -61,7 +64,7 @@ bool RunSystemProgram(const std::string& commandLine) {
 TEST_F(PlayerEnding, TheEndOfTheSessionSavesLikeANormalCloseFromTheTray) {
   HWND player = StartPlayer("0,0,1,1,-1,-1,-1,-1");  // auto-play, in the tray
   ASSERT_NE(player, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return Playing(player); }, kWindowTimeoutMs));
+  ASSERT_TRUE(WaitUntil([&] { return PlayedASecond(player); }, kWindowTimeoutMs));
   EXPECT_FALSE(IsShown(player));
   EXPECT_EQ(box.Settings().Read("WN"), std::optional<std::string>("1"));
 
@@ -71,6 +74,20 @@ TEST_F(PlayerEnding, TheEndOfTheSessionSavesLikeANormalCloseFromTheTray) {
   EXPECT_EQ(box.Settings().Read("SAISEIM"), std::optional<std::string>("0,0,1,1,-1,-1,-1,-1"));
   EXPECT_TRUE(box.Settings().Read("FP").has_value());
   EXPECT_FALSE(box.Settings().Read("WN").has_value());  // the number is given back
+  EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"),
+            std::optional<std::string>(box.PathOf("LONG.WAV") + "\r\n"));
+}
+
+TEST_F(PlayerEnding, ClosingWhilePlayingStopsTheFileAndSavesWhatIsOnShow) {
+  HWND player = StartPlayer("0,0,1,0,-1,-1,-1,-1");  // auto-play
+  ASSERT_NE(player, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return PlayedASecond(player); }, kWindowTimeoutMs));
+  RequestClose(player);
+  ASSERT_TRUE(process->WaitForExit());
+  EXPECT_EQ(process->ExitCode(), std::optional<DWORD>(0));
+  EXPECT_EQ(box.Settings().Read("MEMORY"), std::optional<std::string>("-1,-1,-1,-1,0,-1,0"));
+  EXPECT_EQ(box.Settings().Read("INDEX"), std::optional<std::string>("0,-1"));
+  EXPECT_FALSE(box.Settings().Read("WN").has_value());
   EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"),
             std::optional<std::string>(box.PathOf("LONG.WAV") + "\r\n"));
 }
@@ -102,35 +119,19 @@ TEST_F(PlayerEnding, TheEmergencyExitAnsweredNoStopsPlayingAndYesClosesWithoutSa
   EXPECT_FALSE(box.HasFile("TaVO32MH.LIS"));
 }
 
-// The icon record as the shell knows it: the window and the program's number for its icon.
-NOTIFYICONDATAA IconOf(HWND player) {
-  NOTIFYICONDATAA record{};
-  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  record.hWnd = player;
-  record.uID = 0;
-  return record;
-}
-
-// The shell changes only an icon it shows: a change without fields tells whether it is there.
-bool IconShown(HWND player) {
-  NOTIFYICONDATAA record = IconOf(player);
-  return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-}
-
 TEST_F(PlayerEnding, TheShellStartingAgainBringsTheIconBack) {
   HWND player = StartPlayer("0,0,0,1,-1,-1,-1,-1");  // in the tray
   ASSERT_NE(player, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return IconShown(player); }, kWindowTimeoutMs));
+  ASSERT_TRUE(WaitUntil([&] { return TrayIconShown(player); }, kWindowTimeoutMs));
   // A shell that starts again has none of the old icons, and tells every window so.
-  NOTIFYICONDATAA record = IconOf(player);
-  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &record));
-  ASSERT_FALSE(IconShown(player));
+  ASSERT_TRUE(RemoveTrayIconOf(player));
+  ASSERT_FALSE(TrayIconShown(player));
   PostMessageA(player, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return IconShown(player); }, kWindowTimeoutMs));
+  EXPECT_TRUE(WaitUntil([&] { return TrayIconShown(player); }, kWindowTimeoutMs));
   EXPECT_FALSE(IsShown(player));
   RequestClose(player);
   ASSERT_TRUE(process->WaitForExit());
-  EXPECT_FALSE(IconShown(player));
+  EXPECT_FALSE(TrayIconShown(player));
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+// Entering the tray with the Tray button and the full tray menu's commands on real windows: the
+// play mode 単独 and leaving the tray.
+#include <string>
+
+#include "harness.h"
+#include "tray_icon.h"
+
+namespace tavel::e2e {
+namespace {
+
+constexpr UINT kTrayCallbackMessage = 0x466;
+constexpr const char* kPopupMenuClass = "#32768";
+// Places of items in the full menu among the items that can be chosen (separators left out).
+constexpr int kSingleModeItem = 7;  // 再生, 中断, スキップ, バックスキップ, 連続, 逆連, 単独
+constexpr int kLeaveTrayItem = 9;  // ... ランダム, 常駐解除
+
+class TrayCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(box.Ready());
+    ASSERT_TRUE(box.Settings().Write("Version", "11"));
+    ASSERT_TRUE(box.Settings().Write("SAISEIM", "0,0,0,0,-1,-1,-1,-1"));
+    process = &box.Start();
+    player = process->WaitForWindow(kPlayerClass);
+    ASSERT_NE(player, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Caption(player) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
+  }
+  // Opens the full menu with a right click on the icon and chooses the item at `place` with the
+  // keyboard, as a user can.
+  void ChooseFromFullMenu(int place) {
+    PostMessageA(player, kTrayCallbackMessage, 0, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          for (HWND w : process->Windows(kPopupMenuClass)) {
+            if (IsShown(w)) menu = w;
+          }
+          return menu != nullptr;
+        },
+        kWindowTimeoutMs));
+    for (int i = 0; i < place; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_CHAR, '\r', 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsShown(menu); }, kWindowTimeoutMs));
+  }
+  bool ModeChecked(int index) {
+    HWND group = FindControl(player, "RadioGroup1");
+    return group && IsChecked(GetDlgItem(group, index + 1));
+  }
+
+  Sandbox box;
+  TestProcess* process = nullptr;
+  HWND player = nullptr;
+};
+
+TEST_F(TrayCommands, TheTrayButtonHidesTheWindowAndTheMenuChoosesTheModeAndLeaves) {
+  HWND tray = WaitForControl(player, "ButtonTRAY");
+  ASSERT_TRUE(Click(tray));
+  ASSERT_TRUE(
+      WaitUntil([&] { return !IsShown(player) && TrayIconShown(player); }, kWindowTimeoutMs));
+  ASSERT_TRUE(ModeChecked(0));
+
+  ChooseFromFullMenu(kSingleModeItem);
+  EXPECT_TRUE(WaitUntil([&] { return ModeChecked(2); }, kWindowTimeoutMs));
+  EXPECT_FALSE(IsShown(player));
+
+  ChooseFromFullMenu(kLeaveTrayItem);
+  EXPECT_TRUE(WaitUntil([&] { return IsShown(player) && IsShown(tray); }, kWindowTimeoutMs));
+  EXPECT_FALSE(TrayIconShown(player));
+
+  RequestClose(player);
+  ASSERT_TRUE(process->WaitForExit());
+  EXPECT_EQ(box.Settings().Read("SAISEIM"), std::optional<std::string>("2,0,0,0,-1,-1,-1,-1"));
+}
+
+}  // namespace
+}  // namespace tavel::e2e

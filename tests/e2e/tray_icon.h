@@ -1,0 +1,14 @@
+// The task tray seen from the test program: whether the shell shows a window's icon, and taking
+// it away as a shell that starts again does.
+#pragma once
+
+#include <windows.h>
+
+namespace tavel::e2e {
+
+// True when the shell shows the icon of `window` (the program's icon number 0).
+bool TrayIconShown(HWND window);
+// Removes the icon of `window` from the shell; true when it was there.
+bool RemoveTrayIconOf(HWND window);
+
+}  // namespace tavel::e2e
