@@ -6,6 +6,18 @@
 
 namespace tavel {
 
+Application::Application(UiBackend& backend) : backend_(backend) {
+  backend_.SetUncaughtHandler([this](const std::exception& e) { ShowUncaught(e); });
+}
+
+Application::~Application() {
+  backend_.SetUncaughtHandler(nullptr);
+}
+
+void Application::ShowUncaught(const std::exception& e) {
+  ShowError(e.what());
+}
+
 void Application::SetTitle(const std::string& title) {
   title_ = title;
   backend_.SetAppTitle(title);

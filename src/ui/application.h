@@ -13,7 +13,8 @@ class Form;
 
 class Application {
  public:
-  explicit Application(UiBackend& backend) : backend_(backend) {}
+  explicit Application(UiBackend& backend);
+  ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -42,6 +43,10 @@ class Application {
   void SetBusy(bool busy);
   // Busy until the returned object goes, then as before: `auto busy = app.ShowBusy();`.
   ScopedValue<bool> ShowBusy();
+
+  // The standard error display: an error that no handler caught is shown with its text in the
+  // system's plain box, and the program goes on.
+  void ShowUncaught(const std::exception& e);
 
   // Whether Run shows the main form; a window that works hidden turns it off while it is created.
   void SetShowMainForm(bool on) { showMainForm_ = on; }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <string>
 
 #include "ui/geometry.h"
@@ -56,8 +58,23 @@ class UiBackend {
   virtual std::uintptr_t FormIcon(Form&) { return 0; }
   // Raises the form above the other windows (nothing to do without windows).
   virtual void BringToFront(Form&) {}
-  // The application's standard error display, for an error that is reported and then left behind.
+  // The system's plain box for an error, with the error's text, titled like the window in front:
+  // the application's standard error display.
   virtual void ShowError(const std::string& text) = 0;
+  // Where an error goes that escaped a handler the windowing system called: the application's
+  // standard error display.
+  void SetUncaughtHandler(std::function<void(const std::exception&)> handler) {
+    uncaught_ = std::move(handler);
+  }
+  // Gives such an error to the display; false when there is none (no application).
+  bool ReportUncaught(const std::exception& e) {
+    if (!uncaught_) return false;
+    uncaught_(e);
+    return true;
+  }
+
+ private:
+  std::function<void(const std::exception&)> uncaught_;
 };
 
 }  // namespace tavel

@@ -55,7 +55,7 @@ bool HeadlessUi::RunNextEvent(std::int64_t until) {
   if (it == events_.end() || it->when > until) return false;
   std::function<void()> event = std::move(it->event);
   events_.erase(it);
-  event();
+  Deliver(event);
   return true;
 }
 
@@ -68,8 +68,16 @@ bool HeadlessUi::FireNextDue(std::int64_t until) {
   Timer* timer = const_cast<Timer*>(it->first);
   now_ = std::max(now_, it->second);
   it->second = now_ + timer->Interval();
-  timer->Fire();
+  Deliver([timer] { timer->Fire(); });
   return true;
+}
+
+void HeadlessUi::Deliver(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const std::exception& e) {
+    if (!ReportUncaught(e)) throw;
+  }
 }
 
 void HeadlessUi::ProcessMessages() {

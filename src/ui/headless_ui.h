@@ -76,6 +76,9 @@ class HeadlessUi : public UiBackend {
   };
   bool FireNextDue(std::int64_t until);
   bool RunNextEvent(std::int64_t until);
+  // Runs what the windowing system delivers, as a window procedure does: an error that escapes
+  // goes to the standard error display (on to the caller when there is no application).
+  void Deliver(const std::function<void()>& work);
 
   std::int64_t now_ = 0;
   std::map<const Timer*, std::int64_t> timers_;  // armed timer -> time it falls due

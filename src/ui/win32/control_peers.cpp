@@ -110,7 +110,7 @@ void ChildPeer::Sync(Control&, Change change, int index) {
 }
 
 void DrawnPeer::CreateOwn(HWND parent, const char* className, DWORD style, DWORD exStyle) {
-  CreateFor(Ui().Instance(), ChildArgs(parent, className, style, exStyle));
+  CreateFor(Ui(), Ui().Instance(), ChildArgs(parent, className, style, exStyle));
   hwnd_ = Hwnd();
 }
 

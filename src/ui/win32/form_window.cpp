@@ -51,7 +51,7 @@ void FormWindow::Create() {
   Form* main = form_.App().MainForm();
   if (main && main != &form_) args.parent = reinterpret_cast<HWND>(main->Handle());
   args.menu = menuBar_ ? menuBar_->Handle() : nullptr;
-  if (!CreateFor(ui_.Instance(), args)) {
+  if (!CreateFor(ui_, ui_.Instance(), args)) {
     if (menuBar_) DestroyMenu(menuBar_->Handle());
     menuBar_.reset();
     return;

@@ -2,6 +2,7 @@
 // the dialog keys (Enter for the default button, Tab between controls).
 #include <windows.h>
 
+#include <exception>
 #include <vector>
 
 #include "ui/form.h"
@@ -56,8 +57,15 @@ bool Win32Ui::HandleDialogKey(const MSG& msg) {
   return form->PressDefault(focus);
 }
 
+// Enter and Escape run a button's click from the loop itself, outside any window procedure, so an
+// error escaping it is shown here.
 void Win32Ui::Dispatch(MSG& msg) {
-  if (HandleDialogKey(msg)) return;
+  try {
+    if (HandleDialogKey(msg)) return;
+  } catch (const std::exception& e) {
+    ReportUncaught(e);
+    return;
+  }
   if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
     auto child = children_.find(msg.hwnd);
     if (child != children_.end()) child->second->Owner().RelayToTooltip(msg);

@@ -5,12 +5,12 @@
 
 namespace tavel {
 
-TimerHost::TimerHost(HINSTANCE instance) {
+TimerHost::TimerHost(UiBackend& ui, HINSTANCE instance) {
   RegisterClassOnce(instance, kClassName, nullptr, 0);
   WindowArgs args;
   args.className = kClassName;
   args.parent = HWND_MESSAGE;
-  CreateFor(instance, args);
+  CreateFor(ui, instance, args);
 }
 
 TimerHost::~TimerHost() {

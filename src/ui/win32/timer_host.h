@@ -10,12 +10,14 @@
 namespace tavel {
 
 class Timer;
+class UiBackend;
 
 class TimerHost : public WindowBase {
  public:
   static constexpr const char* kClassName = "TavelTimerHost";
 
-  explicit TimerHost(HINSTANCE instance);
+  // Errors that escape a timer's handler go to `ui`'s standard error display.
+  TimerHost(UiBackend& ui, HINSTANCE instance);
   ~TimerHost() override;
   void Start(Timer& timer);
   void Stop(Timer& timer);

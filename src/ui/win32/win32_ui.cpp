@@ -17,7 +17,7 @@ constexpr int kMainIconId = 1;
 Win32Ui::Win32Ui(HINSTANCE instance)
     : instance_(instance),
       icon_(LoadIconA(instance, MAKEINTRESOURCEA(kMainIconId))),
-      timers_(instance) {
+      timers_(*this, instance) {
   RegisterDrawnClasses(instance);
 }
 
@@ -93,6 +93,14 @@ void Win32Ui::StartTimer(Timer& timer) {
 
 void Win32Ui::StopTimer(Timer& timer) {
   timers_.Stop(timer);
+}
+
+// Titled like the window in front, which it belongs to.
+void Win32Ui::ShowError(const std::string& text) {
+  HWND front = GetActiveWindow();
+  char title[256] = {};
+  if (front) GetWindowTextA(GetAncestor(front, GA_ROOTOWNER), title, sizeof title);
+  MessageBoxA(front, text.c_str(), title, MB_OK | MB_ICONSTOP);
 }
 
 void Win32Ui::Beep() {

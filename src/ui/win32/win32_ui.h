@@ -45,7 +45,7 @@ class Win32Ui : public UiBackend {
   void HideTaskbarButton() override;
   std::uintptr_t FormIcon(Form&) override { return reinterpret_cast<std::uintptr_t>(icon_); }
   void BringToFront(Form& form) override;
-  void ShowError(const std::string& text) override { ShowStandardError(text.c_str()); }
+  void ShowError(const std::string& text) override;
 
   // For the windows of this binding.
   HINSTANCE Instance() const { return instance_; }

@@ -4,6 +4,8 @@
 
 #include <exception>
 
+#include "ui/backend.h"
+
 namespace tavel {
 
 WindowBase::~WindowBase() {
@@ -30,7 +32,8 @@ void WindowBase::RegisterClassOnce(HINSTANCE instance, const std::string& name, 
   RegisterClassExA(&wc);
 }
 
-bool WindowBase::CreateFor(HINSTANCE instance, const WindowArgs& args) {
+bool WindowBase::CreateFor(UiBackend& ui, HINSTANCE instance, const WindowArgs& args) {
+  ui_ = &ui;
   HWND hwnd =
       CreateWindowExA(args.exStyle, args.className, args.text.c_str(), args.style, args.left,
                       args.top, args.width, args.height, args.parent, args.menu, instance, this);
@@ -39,14 +42,6 @@ bool WindowBase::CreateFor(HINSTANCE instance, const WindowArgs& args) {
 
 LRESULT WindowBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return Default(msg, wp, lp);
-}
-
-// An error that no handler caught is shown here too, and the program goes on.
-void ShowStandardError(const char* text) {
-  HWND front = GetActiveWindow();
-  char title[256] = {};
-  if (front) GetWindowTextA(GetAncestor(front, GA_ROOTOWNER), title, sizeof title);
-  MessageBoxA(front, text, title, MB_OK | MB_ICONSTOP);
 }
 
 LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -66,7 +61,8 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   try {
     result = self->HandleMessage(msg, wp, lp);
   } catch (const std::exception& e) {
-    ShowStandardError(e.what());
+    // Without an application there is nobody to show it; it still must not pass the system.
+    if (self->ui_) self->ui_->ReportUncaught(e);
     result = DefWindowProcA(hwnd, msg, wp, lp);
   } catch (...) {
     result = DefWindowProcA(hwnd, msg, wp, lp);

@@ -8,8 +8,7 @@
 
 namespace tavel {
 
-// The application's standard error display: a plain system box titled like the window in front.
-void ShowStandardError(const char* text);
+class UiBackend;
 
 // What a window is created with.
 struct WindowArgs {
@@ -40,8 +39,9 @@ class WindowBase {
                                 UINT style);
 
  protected:
-  // Creates the window with this object as its owner of messages; false when that failed.
-  bool CreateFor(HINSTANCE instance, const WindowArgs& args);
+  // Creates the window with this object as its owner of messages; false when that failed. An error
+  // that escapes the object's handling of a message goes to `ui`'s standard error display.
+  bool CreateFor(UiBackend& ui, HINSTANCE instance, const WindowArgs& args);
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(window_, msg, wp, lp); }
 
@@ -49,6 +49,7 @@ class WindowBase {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   HWND window_ = nullptr;
+  UiBackend* ui_ = nullptr;
 };
 
 }  // namespace tavel

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "ui/application.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -71,6 +73,27 @@ TEST_F(Fixture, ModalFormEndsWithDefaultButtonOrTitleBarClose) {
   EXPECT_EQ(box.ShowModal(), kResultOk);
   ui.OnModal = [](Form& f) { f.Close(); };
   EXPECT_EQ(box.ShowModal(), kResultCancel);
+}
+
+// As on Windows, an error that escapes a click or a timer's handler shows its text in the standard
+// error box, and the program goes on: later events run and the timer keeps ticking.
+TEST_F(Fixture, AnErrorNoHandlerCaughtShowsItsTextAndTheProgramGoesOn) {
+  Button button(&form, "Button1");
+  button.OnClick = [] { throw std::runtime_error("I/O error 3"); };
+  Timer t(form, "Timer1", 100);
+  int ticks = 0;
+  t.OnTimer = [&] {
+    if (++ticks == 1) throw std::runtime_error("タイマー");
+  };
+  t.SetEnabled(true);
+  bool later = false;
+  ui.Post([&] { button.Click(); });
+  ui.Post([&] { later = true; });
+  app.ProcessMessages();
+  ui.Advance(200);
+  EXPECT_TRUE(later);
+  EXPECT_EQ(ticks, 2);
+  EXPECT_EQ(ui.Errors(), (std::vector<std::string>{"I/O error 3", "タイマー"}));
 }
 
 TEST_F(Fixture, ListBulkUpdateReachesWindowOnce) {
