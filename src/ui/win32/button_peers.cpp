@@ -98,28 +98,21 @@ class EditPeer : public ChildPeer {
     CreateStandard(parent, "EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
   }
   void OnCommand(HWND, int code) override {
-    if (code != EN_CHANGE || settingText_) return;
-    takingText_ = true;
-    static_cast<Edit&>(control_).TextFromWindow(WindowTextOf(hwnd_));
-    takingText_ = false;
+    if (code != EN_CHANGE) return;
+    text_.FromWindow(
+        hwnd_, [this](const std::string& t) { static_cast<Edit&>(control_).TextFromWindow(t); });
   }
   HBRUSH OnCtlColor(HDC dc) override { return FieldColors(dc); }
 
  protected:
-  // Text set by the program raises no change event; text typed by the user is not written back
-  // (that would move the caret).
   bool SyncOwn(Change change, int) override {
     if (change != Change::Caption) return false;
-    if (takingText_) return true;
-    settingText_ = true;
-    SetWindowTextA(hwnd_, control_.Caption().c_str());
-    settingText_ = false;
+    text_.ToWindow(hwnd_, control_.Caption());
     return true;
   }
 
  private:
-  bool settingText_ = false;
-  bool takingText_ = false;
+  TypedText text_;
 };
 
 class ScrollBarPeer : public ChildPeer {

@@ -90,6 +90,31 @@ class DrawnPeer : public ChildPeer, public WindowBase {
 // The text of a window (a typed edit text, a combo box's edit field).
 std::string WindowTextOf(HWND hwnd);
 
+// The text of a field the user types into, kept in step both ways: text set by the program raises
+// no change event, and typed text is not written back (that would move the caret).
+class TypedText {
+ public:
+  // The window reported a change: unless the program made it, hand the window's text over.
+  template <typename Take>
+  void FromWindow(HWND hwnd, Take take) {
+    if (setting_) return;
+    taking_ = true;
+    take(WindowTextOf(hwnd));
+    taking_ = false;
+  }
+  // The control's caption changed: put it into the window unless it came from typing.
+  void ToWindow(HWND hwnd, const std::string& text) {
+    if (taking_) return;
+    setting_ = true;
+    SetWindowTextA(hwnd, text.c_str());
+    setting_ = false;
+  }
+
+ private:
+  bool setting_ = false;
+  bool taking_ = false;
+};
+
 // The peer for a control of any kind, as the control's kind chooses it; null for kinds that have
 // no window.
 std::unique_ptr<ChildPeer> MakePeer(FormWindow& form, Control& control);

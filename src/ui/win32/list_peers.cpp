@@ -243,30 +243,23 @@ class EditComboBoxPeer : public ComboBoxPeer {
     return {hwnd_, edit_};
   }
   void OnCommand(HWND from, int code) override {
-    if (code == CBN_EDITCHANGE && !settingText_) {
-      takingText_ = true;
-      static_cast<EditComboBox&>(control_).TextFromWindow(WindowTextOf(hwnd_));
-      takingText_ = false;
-      return;
-    }
-    ComboBoxPeer::OnCommand(from, code);
+    if (code != CBN_EDITCHANGE) return ComboBoxPeer::OnCommand(from, code);
+    text_.FromWindow(hwnd_, [this](const std::string& t) {
+      static_cast<EditComboBox&>(control_).TextFromWindow(t);
+    });
   }
 
  protected:
-  // Text set by the program goes into the edit field; typed text is not written back.
+  // Text set by the program goes into the edit field.
   bool SyncOwn(Change change, int index) override {
     if (change != Change::Caption) return ComboBoxPeer::SyncOwn(change, index);
-    if (takingText_) return true;
-    settingText_ = true;
-    SetWindowTextA(hwnd_, control_.Caption().c_str());
-    settingText_ = false;
+    text_.ToWindow(hwnd_, control_.Caption());
     return true;
   }
 
  private:
   HWND edit_ = nullptr;
-  bool settingText_ = false;
-  bool takingText_ = false;
+  TypedText text_;
 };
 
 class StatusBarPeer : public ChildPeer {
