@@ -91,6 +91,9 @@ class FileSystem {
   virtual bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) = 0;
   // Creates an empty file where nothing of that name exists; false when something does.
   virtual bool CreateEmptyFile(const std::string& path) = 0;
+  // Deletes a file; false when it is missing, a folder, read-only, or in use by a running
+  // program.
+  virtual bool RemoveFile(const std::string& path) = 0;
   // True when a file (not a folder) of this name exists.
   virtual bool FileExists(const std::string& path) = 0;
 

@@ -172,6 +172,10 @@ bool Win32FileSystem::CreateEmptyFile(const std::string& path) {
   return file.Valid() && file.Close();
 }
 
+bool Win32FileSystem::RemoveFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != 0;
+}
+
 bool Win32FileSystem::FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;

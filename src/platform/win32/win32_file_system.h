@@ -13,6 +13,7 @@ class Win32FileSystem : public FileSystem {
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) override;
   bool CreateEmptyFile(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
   bool FileExists(const std::string& path) override;
 
   std::unique_ptr<OpenFile> OpenToRead(const std::string& path) override;

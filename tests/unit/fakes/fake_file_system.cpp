@@ -110,6 +110,17 @@ bool FakeFileSystem::CreateEmptyFile(const std::string& path) {
   return true;
 }
 
+bool FakeFileSystem::RemoveFile(const std::string& path) {
+  log.push_back("remove " + path);
+  auto it = files_.find(path);
+  if (it == files_.end() || (it->second.attributes & (kAttrDirectory | kAttrReadOnly)) ||
+      inUse.count(path)) {
+    return false;
+  }
+  files_.erase(it);
+  return true;
+}
+
 bool FakeFileSystem::FileExists(const std::string& path) {
   log.push_back("exists " + path);
   auto it = files_.find(path);

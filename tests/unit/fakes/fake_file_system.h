@@ -28,6 +28,7 @@ class FakeFileSystem : public FileSystem {
   bool WriteFile(const std::string& path, const std::string& bytes) override;
   bool ReplaceFileAtomically(const std::string& path, const std::string& bytes) override;
   bool CreateEmptyFile(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
   bool FileExists(const std::string& path) override;
 
   // Copying in blocks, folders and the Windows folder. Folders are entries with kAttrDirectory,
@@ -61,6 +62,8 @@ class FakeFileSystem : public FileSystem {
 
   // Files that exist but cannot be opened for reading.
   std::set<std::string> unreadable;
+  // Files a running program holds: they cannot be deleted.
+  std::set<std::string> inUse;
   // Paths whose creation or writing fails outright.
   std::set<std::string> failWrites;
   // Bytes left on the disk; a write that needs more stops there (WriteFile leaves what fitted).
@@ -74,7 +77,7 @@ class FakeFileSystem : public FileSystem {
   std::string windowsFolder = "C:\\WINDOWS";
   // Every call, in order: "find P", "read P", "write P", "replace P", "create P", "exists P",
   // "open P" (to read), "truncate P" (to write), "block P N" (a read of N bytes), "mkdir P",
-  // "rmdir P", "stamp P" (a date set), "close P", "search P".
+  // "rmdir P", "stamp P" (a date set), "close P", "search P", "remove P".
   std::vector<std::string> log;
 
  private:

@@ -59,7 +59,7 @@ std::unique_ptr<RegistryKey> FakeRegistry::Open(RegistryRoot root, const std::st
   KeyId id{root, path};
   if (!keys_.count(id)) {
     if (!create) return nullptr;
-    keys_[id];
+    Create(id);
   }
   return std::make_unique<FakeRegistryKey>(*this, id);
 }
@@ -88,7 +88,17 @@ bool FakeRegistry::DeleteKey(RegistryRoot root, const std::string& path) {
 
 void FakeRegistry::Set(const std::string& path, const std::string& name, const std::string& value,
                        RegistryRoot root) {
+  Create({root, path});
   keys_[{root, path}][name] = value;
+}
+
+// As on Windows, making a key makes the keys above it.
+void FakeRegistry::Create(const KeyId& id) {
+  for (size_t cut = id.second.find('\\'); cut != std::string::npos;
+       cut = id.second.find('\\', cut + 1)) {
+    keys_[{id.first, id.second.substr(0, cut)}];
+  }
+  keys_[id];
 }
 
 std::string FakeRegistry::Get(const std::string& path, const std::string& name,

@@ -45,6 +45,7 @@ class FakeRegistry : public Registry {
     bool operator()(const KeyId& a, const KeyId& b) const;
   };
   bool HasSubKeys(const KeyId& id) const;
+  void Create(const KeyId& id);
   std::map<KeyId, Values, KeyLess> keys_;
 };
 
