@@ -70,13 +70,10 @@ void TTVLSETUPForm::SetUpControls() {
   Button4.OnClick = [this] { Button4Click(); };
   CheckBoxBkColor.OnClick = [this] { CheckBoxBkColorClick(); };
   OnPaint = [this] { FormPaint(); };
-  // The uninstall steps are not part of this build yet: a hidden window closes itself.
-  for (Timer* timer : {&Timer1, &Timer2, &TimerErOut}) {
-    timer->OnTimer = [this, timer] {
-      timer->SetEnabled(false);
-      Close();
-    };
-  }
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  Timer2.OnTimer = [this] { Timer2Timer(); };
+  Timer3.OnTimer = [this] { Timer3Timer(); };
+  TimerErOut.OnTimer = [this] { TimerErOutTimer(); };
 }
 
 void TTVLSETUPForm::FormCreate() {

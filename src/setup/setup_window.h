@@ -69,6 +69,15 @@ class TTVLSETUPForm : public Form {
   void CheckBoxBkColorClick();
   void FormPaint();
 
+  // The uninstall's steps (uninstall_steps.cpp).
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void TimerErOutTimer();
+  // What step 2 took from the hand-off key: the program to delete, and "n" to keep its folders.
+  std::string HandoffFile;
+  std::string HandoffRmDir;
+
  private:
   void SetUpControls();
   void FormCreate();
@@ -89,6 +98,9 @@ class TTVLSETUPForm : public Form {
   bool WriteValues(RegistryRoot root, const std::string& key,
                    const std::vector<std::pair<std::string, std::string>>& values);
   bool StopInstall(const std::string& message, bool beep = false);
+  void RemoveProgmanItem(const std::string& group);
+  bool WriteHandoff(const std::string& ownPath);
+  void StartUninstallerCopy(const std::string& copyPath);
 
   Services& services_;
   EntryState& entry_;

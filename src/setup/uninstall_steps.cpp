@@ -1,0 +1,202 @@
+// The uninstall, run by the hidden setup window from its timers: step 1 in the installed program
+// removes the items, the registry entries and the text files and hands over to a copy of itself in
+// the Windows folder; step 2 in that copy deletes the installed program and its emptied folders.
+#include <cstdint>
+#include <string>
+
+#include "platform/dde.h"
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "platform/registry.h"
+#include "setup/copy_file_keep_date.h"
+#include "setup/progman.h"
+#include "setup/setup_registry.h"
+#include "setup/setup_window.h"
+#include "setup/uninstall_command.h"
+#include "text/path.h"
+#include "text/sjis.h"
+#include "ui/application.h"
+
+namespace tavel {
+
+namespace {
+
+constexpr const char* kHistoryFileName = "TaVO32MH.LIS";
+constexpr const char* kFallbackCaption = "UNINSTALL_KOLAP000";
+
+constexpr const char* kAskUninstall = "を、ｱﾝｲﾝｽﾂｰﾙしてよろしいですか？？？";
+constexpr const char* kCancelled = "ｱﾝｲﾝｽﾂｰﾙを中止しました。";
+constexpr const char* kAskHistory =
+    "アイコン／TXTﾌｧｲﾙの削除を終了しました。\n楽蔵32専用ﾋｽﾄﾘｰﾌｧｲﾙも削除して、よろしいですか？？？";
+constexpr const char* kStartFailed = "1ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました";
+constexpr const char* kHandOverFailed = "2ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました";
+// Without the hand-off data the copy could not finish, so it is not started at all.
+constexpr const char* kHandoffNotWritten =
+    "3ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙ情報を書き込めません。\n"
+    "ﾌﾟﾛｸﾞﾗﾑとﾌｫﾙﾀﾞｰは削除されずに残ります。";
+constexpr const char* kBadParameter =
+    "ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ﾊﾟﾗﾒｰﾀｰが不正です・・・\n[KOLAP SOFT32]専用のｱﾝｲﾝｽﾂｰﾙｿﾌﾄです。";
+constexpr const char* kCompleted = "アンインスツールが完了しました☆☆☆\nお疲れ様☆☆☆";
+constexpr const char* kRefused =
+    "ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ソフトが起動中です。\n終了しないとｱﾝｲﾝｽﾂｰﾙ出来ません。";
+
+// A string value of a key opened without creating it; "" when the key or the value is missing.
+std::string ReadValue(Registry& registry, const std::string& path, const std::string& name) {
+  auto key = registry.Open(RegistryRoot::Users, path, false);
+  if (!key) return {};
+  return key->ReadString(name).value_or("");
+}
+
+// The folder a file lies in, with its backslash.
+std::string FolderOf(const std::string& path) {
+  std::size_t cut = LastSeparatorIndex(path, "\\");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+std::uint64_t FileSize(FileSystem& files, const std::string& path) {
+  auto found = files.FindFile(path, kAttrAnyFile);
+  return found ? found->size : 0;
+}
+
+// Deletes the maker's key when the product's key was all it held.
+void RemoveEmptyMakerKey(Registry& registry, const std::string& makerKey) {
+  {
+    auto key = registry.Open(RegistryRoot::Users, makerKey, false);
+    if (!key || !key->SubKeyNames().empty() || !key->ValueNames().empty()) return;
+  }
+  registry.DeleteKey(RegistryRoot::Users, makerKey);
+}
+
+// Puts the running program in the Windows folder as the uninstaller copy. An existing copy is
+// kept when it is no larger than the running program (and not empty); failures are ignored.
+void PlaceUninstallerCopy(FileSystem& files, const std::string& own, const std::string& copy) {
+  if (files.FileExists(copy)) {
+    std::uint64_t copySize = FileSize(files, copy);
+    if (copySize != 0 && copySize <= FileSize(files, own)) return;
+  }
+  CopyFileKeepDate(files, own, copy);
+}
+
+// Removes the folder and the folders above it, deepest first, up to the first that cannot go (one
+// that still holds something, or the drive root).
+void RemoveEmptiedFolders(FileSystem& files, const std::string& folder) {
+  if (folder.empty()) return;
+  std::vector<std::string> prefixes = PathPrefixes(WithBackslash(folder));
+  for (auto it = prefixes.rbegin(); it != prefixes.rend(); ++it) {
+    if (!files.RemoveFolder(*it)) return;
+  }
+}
+
+}  // namespace
+
+// Step 1, in the installed program started with /uninstall.
+void TTVLSETUPForm::Timer1Timer() {
+  Timer1.SetEnabled(false);
+  if (YesNoBoxDlg1.Execute(UninstallDisplayName + "\n" + kAskUninstall) != kResultYes) {
+    KolapBoxDlg1.ShowMsg(kCancelled);
+    Close();
+    return;
+  }
+  services_.registry.DeleteKey(RegistryRoot::LocalMachine, kUninstallKeyBase + ProductBase);
+  RemoveProgmanItem(ReadValue(services_.registry, ProductKeyPath(), "Group"));
+  std::string startUp = ReadValue(services_.registry, kMapGroupsKeyPath, "StartUp");
+  App().ProcessMessages();
+  RemoveProgmanItem(startUp);
+
+  const std::string own = services_.process.OwnPath();
+  const std::string folder = WithBackslash(FolderOf(own));
+  services_.files.RemoveFile(folder + TextFileName);
+  if (YesNoBoxDlg1.Execute(kAskHistory) == kResultYes)
+    services_.files.RemoveFile(folder + kHistoryFileName);
+
+  DeleteKeyTree(services_.registry, RegistryRoot::Users, ProductKeyPath());
+  RemoveEmptyMakerKey(services_.registry, MakerKeyPath);
+  const std::string copy = SetupWindowsDir + entry_.UninstallerName;
+  PlaceUninstallerCopy(services_.files, own, copy);
+  App().ProcessMessages();
+  if (WriteHandoff(own)) StartUninstallerCopy(copy);
+  Close();
+}
+
+// The show-group and delete-item macros for the product's item in `group`; errors are ignored.
+void TTVLSETUPForm::RemoveProgmanItem(const std::string& group) {
+  if (group.empty()) return;
+  SendProgmanMacro(services_.dde, ShowGroupMacro(group));
+  App().ProcessMessages();
+  SendProgmanMacro(services_.dde, DeleteItemMacro(ItemTitle));
+  App().ProcessMessages();
+}
+
+// The file to delete, the caption and the folder choice for the copy. A key that cannot be
+// written in full is taken away again and reported: the copy is then not started.
+bool TTVLSETUPForm::WriteHandoff(const std::string& own) {
+  bool written = false;
+  if (auto key = services_.registry.Open(RegistryRoot::Users, kHandoffKeyPath, true)) {
+    written = key->WriteString("File", own) && key->WriteString("Title", Caption()) &&
+              key->WriteString("RmDir", "");
+  }
+  if (written) return true;
+  services_.registry.DeleteKey(RegistryRoot::Users, kHandoffKeyPath);
+  KolapBoxDlg1.ShowMsg(kHandoffNotWritten);
+  return false;
+}
+
+// Starts the copy from the Windows folder, so that no process keeps the install folder current.
+void TTVLSETUPForm::StartUninstallerCopy(const std::string& copy) {
+  const char* failure = nullptr;
+  if (services_.process.SetCurrentFolder(WithoutBackslash(FolderOf(copy))) != 0) {
+    failure = kHandOverFailed;
+  } else {
+    App().ProcessMessages();
+    if (!services_.process.Execute(UninstallerCopyCommandLine(copy))) failure = kStartFailed;
+  }
+  if (!failure) return;
+  KolapBoxDlg1.ShowMsg(failure);
+  services_.registry.DeleteKey(RegistryRoot::Users, kHandoffKeyPath);
+}
+
+// Step 2 begins in the copy: it takes the hand-off data (once: the key goes at once) and tries
+// the first deletion.
+void TTVLSETUPForm::Timer2Timer() {
+  Timer2.SetEnabled(false);
+  std::string title;
+  if (auto key = services_.registry.Open(RegistryRoot::Users, kHandoffKeyPath, false)) {
+    HandoffFile = key->ReadString("File").value_or("");
+    title = key->ReadString("Title").value_or("");
+    HandoffRmDir = key->ReadString("RmDir").value_or("");
+  }
+  services_.registry.DeleteKey(RegistryRoot::Users, kHandoffKeyPath);
+  SetCaption(title.empty() ? kFallbackCaption : title);
+  App().SetTitle(Caption());
+  if (!HandoffFile.empty() && services_.process.FirstArgument() == kDeleteFileArgument) {
+    if (services_.files.FileExists(HandoffFile)) services_.files.RemoveFile(HandoffFile);
+    Timer3.SetEnabled(true);
+    return;
+  }
+  SetCaption(kFallbackCaption);
+  App().SetTitle(Caption());
+  KolapBoxDlg1.ShowMsg(kBadParameter);
+  Close();
+}
+
+// Step 2, once a second until the installed program is gone: step 1 holds it until it has ended.
+void TTVLSETUPForm::Timer3Timer() {
+  Timer3.SetEnabled(false);
+  if (services_.files.FileExists(HandoffFile) && !services_.files.RemoveFile(HandoffFile)) {
+    Timer3.SetEnabled(true);
+    return;
+  }
+  if (HandoffRmDir != "n") RemoveEmptiedFolders(services_.files, FolderOf(HandoffFile));
+  KolapBoxDlg1.ShowMsg(kCompleted);
+  Close();
+}
+
+// The refusal of an uninstall while the program runs; without a mode (the window gave up at its
+// creation) it closes silently.
+void TTVLSETUPForm::TimerErOutTimer() {
+  TimerErOut.SetEnabled(false);
+  if (entry_.ModeCode > kModeNormal) KolapBoxDlg1.ShowMsg(kRefused);
+  Close();
+}
+
+}  // namespace tavel

@@ -1,0 +1,248 @@
+// Tests of the uninstall: the two questions of step 1 and what it removes, hands over and starts;
+// the copy's step 2 with its retry and its folder removal; the refusal and the copy started by
+// hand.
+#include <gtest/gtest.h>
+
+#include "setup/uninstall_fixture.h"
+
+namespace tavel::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr const char* kAskUninstall =
+    "KOLAP 楽蔵32 T-VEL V1.1\nを、ｱﾝｲﾝｽﾂｰﾙしてよろしいですか？？？";
+constexpr const char* kAskHistory =
+    "アイコン／TXTﾌｧｲﾙの削除を終了しました。\n楽蔵32専用ﾋｽﾄﾘｰﾌｧｲﾙも削除して、よろしいですか？？？";
+constexpr const char* kCompleted = "アンインスツールが完了しました☆☆☆\nお疲れ様☆☆☆";
+constexpr const char* kBadParameter =
+    "ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ﾊﾟﾗﾒｰﾀｰが不正です・・・\n[KOLAP SOFT32]専用のｱﾝｲﾝｽﾂｰﾙｿﾌﾄです。";
+
+class UninstallStep1Test : public UninstallFixture {};
+
+TEST_F(UninstallStep1Test, DecliningChangesNothing) {
+  auto paths = files.Paths();
+  Run(kModeUninstall);
+  EXPECT_EQ(questions, Texts{kAskUninstall});
+  EXPECT_EQ(messages, Texts{"ｱﾝｲﾝｽﾂｰﾙを中止しました。"});
+  EXPECT_TRUE(Closed());
+  EXPECT_EQ(files.Paths(), paths);
+  EXPECT_EQ(registry.Get(kSettingsKeyPath, "Version"), "11");
+  EXPECT_TRUE(registry.HasKey(kEntryKey, RegistryRoot::LocalMachine));
+  EXPECT_TRUE(progman.log.empty());
+  EXPECT_TRUE(process.started.empty());
+}
+
+TEST_F(UninstallStep1Test, RemovesEverythingAndHandsOverToTheCopy) {
+  answers = {true, true};
+  Run(kModeUninstall);
+  EXPECT_EQ(questions, (Texts{kAskUninstall, kAskHistory}));
+  EXPECT_TRUE(messages.empty());
+  // The item goes from its group and from the start-up group; the groups stay.
+  EXPECT_EQ(progman.commands,
+            (Texts{"[ShowGroup(KOLAP SOFT32,1)]\r\n", "[DeleteItem(\"楽蔵32 T-VEL\")]\r\n",
+                   "[ShowGroup(StartUp,1)]\r\n", "[DeleteItem(\"楽蔵32 T-VEL\")]\r\n"}));
+  EXPECT_FALSE(progman.HasItem("KOLAP SOFT32", "楽蔵32 T-VEL"));
+  EXPECT_FALSE(progman.HasItem("StartUp", "楽蔵32 T-VEL"));
+  EXPECT_EQ(progman.openConversations, 0);
+  // The text files go; the program itself is still running.
+  EXPECT_FALSE(files.Has("C:\\KoLAPP32\\TaVIN32\\TaVEL32.TXT"));
+  EXPECT_FALSE(files.Has("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS"));
+  EXPECT_TRUE(files.Has(kExe));
+  // The registry: the entry, the settings with the install values, and the emptied maker key.
+  EXPECT_FALSE(registry.HasKey(kEntryKey, RegistryRoot::LocalMachine));
+  EXPECT_FALSE(registry.HasKey(kSettingsKeyPath));
+  EXPECT_FALSE(registry.HasKey(kMakerKey));
+  EXPECT_EQ(registry.openKeys, 0);
+  // The copy, the hand-off and the start from the Windows folder.
+  EXPECT_EQ(files.Content(kCopy), files.Content(kExe));
+  EXPECT_EQ(registry.Get(kHandoffKey, "File"), kExe);
+  EXPECT_EQ(registry.Get(kHandoffKey, "Title"), "楽蔵32 V1．1 アンインスツール");
+  EXPECT_EQ(registry.Get(kHandoffKey, "RmDir"), "");
+  EXPECT_EQ(process.currentFolder, "C:\\WINDOWS");
+  EXPECT_EQ(process.started,
+            Texts{"\"C:\\WINDOWS\\unin_kolap000.exe\" \"/DeleteFile\""});
+  EXPECT_TRUE(Closed());
+}
+
+TEST_F(UninstallStep1Test, DecliningTheHistoryKeepsItAndWithoutGroupsNoMacroIsSent) {
+  registry.Set(kProductKey, "Group", "");
+  registry.Set(kMapGroupsKey, "StartUp", "");
+  answers = {true, false};
+  Run(kModeUninstall);
+  EXPECT_TRUE(files.Has("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS"));
+  EXPECT_FALSE(files.Has("C:\\KoLAPP32\\TaVIN32\\TaVEL32.TXT"));
+  EXPECT_TRUE(progman.log.empty());
+  EXPECT_EQ(process.started.size(), 1u);
+}
+
+TEST_F(UninstallStep1Test, KeepsAMakerKeyThatHoldsAnotherProductOrAValue) {
+  answers = {true, true};
+  registry.Set(std::string(kMakerKey) + "\\TAVLIST", "X", "1");
+  Run(kModeUninstall);
+  EXPECT_FALSE(registry.HasKey(kProductKey));
+  EXPECT_EQ(registry.Get(std::string(kMakerKey) + "\\TAVLIST", "X"), "1");
+  EXPECT_TRUE(registry.HasKey(kMakerKey));
+
+  registry.DeleteKey(RegistryRoot::Users, std::string(kMakerKey) + "\\TAVLIST");
+  registry.Set(kMakerKey, "Owner", "someone");
+  answers = {true, true};
+  Run(kModeUninstall);
+  EXPECT_EQ(registry.Get(kMakerKey, "Owner"), "someone");
+}
+
+TEST_F(UninstallStep1Test, ReplacesOnlyAnEmptyOrLargerUninstallerCopy) {
+  struct Case {
+    std::size_t existing;
+    bool replaced;
+  };
+  for (Case c : {Case{0, true}, Case{70001, true}, Case{70000, false}, Case{100, false}}) {
+    files.Put(kCopy, std::string(c.existing, 'o'));
+    answers = {true, true};
+    Run(kModeUninstall);
+    EXPECT_EQ(files.Content(kCopy) == files.Content(kExe), c.replaced) << c.existing;
+    EXPECT_EQ(process.started.size(), 1u);
+    process.started.clear();
+  }
+}
+
+TEST_F(UninstallStep1Test, AFailedStartIsReportedAndTakesTheHandOffBack) {
+  answers = {true, true};
+  process.startSucceeds = false;
+  Run(kModeUninstall);
+  EXPECT_EQ(messages, Texts{"1ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました"});
+  EXPECT_FALSE(registry.HasKey(kHandoffKey));
+  EXPECT_TRUE(files.Has(kExe));
+  EXPECT_TRUE(Closed());
+
+  // The Windows folder cannot be made current: the copy is not started.
+  messages.clear();
+  process.started.clear();
+  process.folderError = 3;
+  answers = {true, true};
+  Run(kModeUninstall);
+  EXPECT_EQ(messages, Texts{"2ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました"});
+  EXPECT_TRUE(process.started.empty());
+  EXPECT_FALSE(registry.HasKey(kHandoffKey));
+}
+
+TEST_F(UninstallStep1Test, AHandOffThatCannotBeWrittenIsReportedAndStartsNoCopy) {
+  answers = {true, true};
+  registry.failWrites = {"Title"};
+  Run(kModeUninstall);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].substr(0, 1), "3");
+  EXPECT_FALSE(registry.HasKey(kHandoffKey));  // no half-written data is left for a copy
+  EXPECT_TRUE(process.started.empty());
+  EXPECT_TRUE(Closed());
+}
+
+// Step 1 has removed the text files; the program is left for the copy.
+class UninstallStep2Test : public UninstallFixture {
+ protected:
+  UninstallStep2Test() {
+    files.Remove("C:\\KoLAPP32\\TaVIN32\\TaVEL32.TXT");
+    files.Remove("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS");
+  }
+};
+
+TEST_F(UninstallStep2Test, DeletesTheProgramAndItsEmptiedFoldersUpToTheRoot) {
+  HandOff();
+  RunCopy();
+  // The key is read once and goes at once; the caption comes from it.
+  EXPECT_FALSE(registry.HasKey(kHandoffKey));
+  EXPECT_EQ(window->Caption(), "楽蔵32 V1．1 アンインスツール");
+  EXPECT_EQ(ui.AppTitle(), "楽蔵32 V1．1 アンインスツール");
+  EXPECT_FALSE(files.Has(kExe));
+  EXPECT_TRUE(files.Has(kFolder));  // the folders go a second later
+  ui.Advance(1000);
+  EXPECT_FALSE(files.Has(kFolder));
+  EXPECT_FALSE(files.Has("C:\\KoLAPP32"));
+  EXPECT_TRUE(files.Has("C:\\"));
+  EXPECT_EQ(messages, Texts{kCompleted});
+  EXPECT_TRUE(Closed());
+}
+
+TEST_F(UninstallStep2Test, StopsAtTheFirstFolderThatStillHoldsFiles) {
+  files.Put("C:\\KoLAPP32\\OTHER.EXE", "other");
+  HandOff();
+  RunCopy();
+  ui.Advance(1000);
+  EXPECT_FALSE(files.Has(kFolder));
+  EXPECT_TRUE(files.Has("C:\\KoLAPP32\\OTHER.EXE"));
+  EXPECT_EQ(messages, Texts{kCompleted});
+}
+
+TEST_F(UninstallStep2Test, RmDirNDeletesTheProgramButNoFolder) {
+  HandOff("T", "n");
+  RunCopy();
+  ui.Advance(1000);
+  EXPECT_FALSE(files.Has(kExe));
+  EXPECT_TRUE(files.Has(kFolder));
+  EXPECT_EQ(messages, Texts{kCompleted});
+}
+
+TEST_F(UninstallStep2Test, RetriesEverySecondWhileStep1StillHoldsTheProgram) {
+  files.inUse.insert(kExe);
+  HandOff("");
+  RunCopy();
+  EXPECT_EQ(window->Caption(), "UNINSTALL_KOLAP000");  // no title handed over
+  ui.Advance(5000);
+  EXPECT_TRUE(files.Has(kExe));
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(Closed());
+  files.inUse.clear();  // step 1 has ended
+  ui.Advance(1000);
+  EXPECT_FALSE(files.Has(kExe));
+  EXPECT_EQ(messages, Texts{kCompleted});
+  EXPECT_TRUE(Closed());
+}
+
+TEST_F(UninstallStep2Test, ACopyStartedByHandRefusesAndDeletesNothing) {
+  RunCopy();  // no hand-off key
+  EXPECT_EQ(messages, Texts{kBadParameter});
+  EXPECT_EQ(window->Caption(), "UNINSTALL_KOLAP000");
+  EXPECT_EQ(ui.AppTitle(), "UNINSTALL_KOLAP000");
+  EXPECT_TRUE(files.Has(kExe));
+  EXPECT_TRUE(Closed());
+
+  // With the data but without "/DeleteFile" (compared exactly): refused too, and the data is gone.
+  messages.clear();
+  HandOff();
+  process.argument = "/deletefile";
+  Run(kModeUninstallerCopy);
+  EXPECT_EQ(messages, Texts{kBadParameter});
+  EXPECT_EQ(window->Caption(), "UNINSTALL_KOLAP000");
+  EXPECT_TRUE(files.Has(kExe));
+  EXPECT_FALSE(registry.HasKey(kHandoffKey));
+}
+
+TEST_F(UninstallFixture, BothStepsTogetherLeaveOnlyTheCopyAndTheUsersHistory) {
+  answers = {true, false};
+  files.inUse.insert(kExe);  // the running step 1
+  Run(kModeUninstall);
+  auto step1 = std::move(window);
+  RunCopy();
+  ui.Advance(3000);
+  EXPECT_TRUE(files.Has(kExe));
+  files.inUse.clear();
+  ui.Advance(1000);
+  EXPECT_FALSE(files.Has(kExe));
+  EXPECT_TRUE(files.Has("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS"));
+  EXPECT_TRUE(files.Has(kFolder));  // it still holds the history
+  EXPECT_TRUE(files.Has(kCopy));
+  EXPECT_FALSE(registry.HasKey(kHandoffKey));
+  EXPECT_EQ(messages, Texts{kCompleted});
+}
+
+TEST_F(UninstallFixture, AnUninstallWhileTheProgramRunsIsRefused) {
+  Run(kModeUninstallRefused);
+  EXPECT_EQ(messages,
+            Texts{"ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ソフトが起動中です。\n終了しないとｱﾝｲﾝｽﾂｰﾙ出来ません。"});
+  EXPECT_TRUE(questions.empty());
+  EXPECT_TRUE(files.Has(kExe));
+  EXPECT_TRUE(Closed());
+}
+
+}  // namespace
+}  // namespace tavel::testing
