@@ -7,7 +7,8 @@ namespace tavel {
 constexpr const char* kMapGroupsKeyPath =
     ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
 // Under HKEY_LOCAL_MACHINE: the system's software list; the product's entry is this + ProductBase.
-constexpr const char* kUninstallKeyBase = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+constexpr const char* kUninstallKeyBase =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 // Under HKEY_USERS: what the first uninstall step hands to the uninstaller copy.
 constexpr const char* kHandoffKeyPath = ".Default\\Software\\Unin_KOLAP SOFT32";
 

@@ -98,6 +98,7 @@ class TTVLSETUPForm : public Form {
   bool WriteValues(RegistryRoot root, const std::string& key,
                    const std::vector<std::pair<std::string, std::string>>& values);
   bool StopInstall(const std::string& message, bool beep = false);
+  void RemoveInstallation(const std::string& folder);
   void RemoveProgmanItem(const std::string& group);
   bool WriteHandoff(const std::string& ownPath);
   void StartUninstallerCopy(const std::string& copyPath);

@@ -97,25 +97,28 @@ void TTVLSETUPForm::Timer1Timer() {
     Close();
     return;
   }
-  services_.registry.DeleteKey(RegistryRoot::LocalMachine, kUninstallKeyBase + ProductBase);
-  RemoveProgmanItem(ReadValue(services_.registry, ProductKeyPath(), "Group"));
-  std::string startUp = ReadValue(services_.registry, kMapGroupsKeyPath, "StartUp");
-  App().ProcessMessages();
-  RemoveProgmanItem(startUp);
-
   const std::string own = services_.process.OwnPath();
-  const std::string folder = WithBackslash(FolderOf(own));
-  services_.files.RemoveFile(folder + TextFileName);
-  if (YesNoBoxDlg1.Execute(kAskHistory) == kResultYes)
-    services_.files.RemoveFile(folder + kHistoryFileName);
-
-  DeleteKeyTree(services_.registry, RegistryRoot::Users, ProductKeyPath());
-  RemoveEmptyMakerKey(services_.registry, MakerKeyPath);
+  RemoveInstallation(FolderOf(own));
   const std::string copy = SetupWindowsDir + entry_.UninstallerName;
   PlaceUninstallerCopy(services_.files, own, copy);
   App().ProcessMessages();
   if (WriteHandoff(own)) StartUninstallerCopy(copy);
   Close();
+}
+
+// Everything of the install but the running program: the software-list entry, the items, the
+// text file, the history when the user agrees, and the registry keys. Failures are ignored.
+void TTVLSETUPForm::RemoveInstallation(const std::string& folder) {
+  services_.registry.DeleteKey(RegistryRoot::LocalMachine, kUninstallKeyBase + ProductBase);
+  RemoveProgmanItem(ReadValue(services_.registry, ProductKeyPath(), "Group"));
+  std::string startUp = ReadValue(services_.registry, kMapGroupsKeyPath, "StartUp");
+  App().ProcessMessages();
+  RemoveProgmanItem(startUp);
+  services_.files.RemoveFile(folder + TextFileName);
+  if (YesNoBoxDlg1.Execute(kAskHistory) == kResultYes)
+    services_.files.RemoveFile(folder + kHistoryFileName);
+  DeleteKeyTree(services_.registry, RegistryRoot::Users, ProductKeyPath());
+  RemoveEmptyMakerKey(services_.registry, MakerKeyPath);
 }
 
 // The show-group and delete-item macros for the product's item in `group`; errors are ignored.

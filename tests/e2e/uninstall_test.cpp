@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
 constexpr const char* kMakerKey = ".Default\\Software\\KOLAP SOFT32";
-constexpr const char* kEntryKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
+constexpr const char* kEntryKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
 constexpr const char* kHandoffKey = ".Default\\Software\\Unin_KOLAP SOFT32";
 constexpr const char* kGroup = "KOLAP SOFT32";
 constexpr const char* kItemLink = "楽蔵32 T-VEL.lnk";
@@ -164,7 +165,8 @@ TEST_F(InstalledProgram, DecliningTheHistoryKeepsItAndItsFolder) {
   EXPECT_TRUE(remover_->WaitForExit());
   EXPECT_FALSE(FileExists(exe_));
   EXPECT_FALSE(FileExists(folder_ + "TaVEL32.TXT"));
-  EXPECT_EQ(ReadBytes(folder_ + "TaVO32MH.LIS"), std::optional<std::string>("C:\\MUSIC\\A.WAV\r\n"));
+  EXPECT_EQ(ReadBytes(folder_ + "TaVO32MH.LIS"),
+            std::optional<std::string>("C:\\MUSIC\\A.WAV\r\n"));
   EXPECT_FALSE(FileExists(Link()));
   EXPECT_FALSE(product_.Exists());
   EXPECT_FALSE(entry_.Exists());

@@ -43,7 +43,8 @@ class UninstallFixture : public ::testing::Test {
     app.SetTitle("楽蔵32");
     entry.UninstallerName = "unin_kolap000.exe";
     // What an install into C:\KoLAPP32\TaVIN32 with the group KOLAP SOFT32 left behind.
-    for (const char* folder : {"C:\\", "C:\\WINDOWS", "C:\\KoLAPP32", kFolder}) files.PutFolder(folder);
+    for (const char* folder : {"C:\\", "C:\\WINDOWS", "C:\\KoLAPP32", kFolder})
+      files.PutFolder(folder);
     files.Put(kExe, std::string(70000, 'x'));
     files.Put("C:\\KoLAPP32\\TaVIN32\\TaVEL32.TXT", "help");
     files.Put("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS", "C:\\MUSIC\\A.WAV\r\n");

@@ -60,8 +60,7 @@ TEST_F(UninstallStep1Test, RemovesEverythingAndHandsOverToTheCopy) {
   EXPECT_EQ(registry.Get(kHandoffKey, "Title"), "楽蔵32 V1．1 アンインスツール");
   EXPECT_EQ(registry.Get(kHandoffKey, "RmDir"), "");
   EXPECT_EQ(process.currentFolder, "C:\\WINDOWS");
-  EXPECT_EQ(process.started,
-            Texts{"\"C:\\WINDOWS\\unin_kolap000.exe\" \"/DeleteFile\""});
+  EXPECT_EQ(process.started, Texts{"\"C:\\WINDOWS\\unin_kolap000.exe\" \"/DeleteFile\""});
   EXPECT_TRUE(Closed());
 }
 
@@ -237,8 +236,7 @@ TEST_F(UninstallFixture, BothStepsTogetherLeaveOnlyTheCopyAndTheUsersHistory) {
 
 TEST_F(UninstallFixture, AnUninstallWhileTheProgramRunsIsRefused) {
   Run(kModeUninstallRefused);
-  EXPECT_EQ(messages,
-            Texts{"ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ソフトが起動中です。\n終了しないとｱﾝｲﾝｽﾂｰﾙ出来ません。"});
+  EXPECT_EQ(messages, Texts{"ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ソフトが起動中です。\n終了しないとｱﾝｲﾝｽﾂｰﾙ出来ません。"});
   EXPECT_TRUE(questions.empty());
   EXPECT_TRUE(files.Has(kExe));
   EXPECT_TRUE(Closed());
