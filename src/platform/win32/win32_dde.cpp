@@ -1,9 +1,23 @@
 // DDEML conversations: connect, request text, execute without waiting, disconnect.
 #include "platform/win32/win32_dde.h"
 
-#include "platform/win32/dde_handles.h"
+#include "platform/win32/handles.h"
 
 namespace tavel {
+
+// A DDEML client instance; 0 when initialising failed.
+class DdeInstance {
+ public:
+  DdeInstance();
+  ~DdeInstance();
+  DdeInstance(const DdeInstance&) = delete;
+  DdeInstance& operator=(const DdeInstance&) = delete;
+
+  DWORD Id() const { return id_; }
+
+ private:
+  DWORD id_ = 0;
+};
 
 namespace {
 

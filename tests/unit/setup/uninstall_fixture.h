@@ -11,22 +11,12 @@
 
 #include "dialogs/message_box_form.h"
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_progman.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_tray.h"
-#include "platform/services.h"
+#include "fakes/headless_program.h"
 #include "setup/setup_window.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
 
 namespace tavel::testing {
 
-class UninstallFixture : public ::testing::Test {
+class UninstallFixture : public ::testing::Test, protected HeadlessProgram {
  protected:
   static constexpr const char* kExe = "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE";
   static constexpr const char* kFolder = "C:\\KoLAPP32\\TaVIN32";
@@ -99,17 +89,6 @@ class UninstallFixture : public ::testing::Test {
 
   bool Closed() const { return window && window->IsClosed(); }
 
-  HeadlessUi ui;
-  Application app{ui};
-  FakeRegistry registry;
-  FakeDesktop desktop;
-  FakeProcess process;
-  FakeClock clock;
-  FakeFileSystem files;
-  FakeMci mci{ui};
-  FakeTray tray;
-  FakeProgman progman;
-  Services services{registry, desktop, process, clock, files, mci, tray, progman};
   EntryState entry;
   std::unique_ptr<TTVLSETUPForm> window;
   std::deque<bool> answers;  // the user's answers to the questions, in order
