@@ -9,6 +9,7 @@
 #include "player/list_file.h"
 #include "setup/copy_file_keep_date.h"
 #include "setup/progman.h"
+#include "setup/setup_registry.h"
 #include "setup/setup_window.h"
 #include "setup/uninstall_command.h"
 #include "text/name_case.h"
@@ -17,15 +18,6 @@
 #include "ui/scoped_value.h"
 
 namespace tavel {
-
-namespace {
-
-constexpr const char* kMapGroupsKey =
-    ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-constexpr const char* kUninstallKeyBase =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-
-}  // namespace
 
 void TTVLSETUPForm::Button3Click() {
   auto busy = App().ShowBusy();
@@ -119,7 +111,7 @@ void TTVLSETUPForm::AddProgmanItems(const std::string& exePath) {
   };
   addTo(ComboBox1.Caption());
   if (!CheckBoxST.Checked()) return;
-  auto key = services_.registry.Open(RegistryRoot::Users, kMapGroupsKey, false);
+  auto key = services_.registry.Open(RegistryRoot::Users, kMapGroupsKeyPath, false);
   std::string startUp = key ? key->ReadString("StartUp").value_or("") : "";
   key.reset();
   if (startUp.empty()) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "boxes.h"
 #include "controls.h"
 #include "cp932.h"
 #include "environment.h"

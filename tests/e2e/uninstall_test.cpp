@@ -1,6 +1,6 @@
 // The uninstall as a user meets it: the software list's remove command runs the installed program
 // with /uninstall, which asks, removes, and hands over to its copy in the Windows folder; the copy
-// deletes the program and its folders and says so. And the refusal while a player runs.
+// deletes the program and its folders and says so.
 #include <optional>
 
 #include "harness.h"
@@ -27,52 +27,6 @@ std::string SystemFolder() {
   char folder[MAX_PATH] = {};
   GetSystemDirectoryA(folder, MAX_PATH);
   return folder;
-}
-
-// The program's notice box, whichever of the program's message boxes shows it.
-HWND WaitForNotice(const std::string& text) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (const char* cls : {"TKolapBox", "TStack0Box"}) {
-          for (HWND w : TopWindows(cls)) {
-            HWND msg = FindControl(w, "Msg");
-            if (IsShown(w) && msg && ControlText(msg) == text) found = w;
-          }
-        }
-        return found != nullptr;
-      },
-      kWindowTimeoutMs);
-  return found;
-}
-
-// The Yes/No box once it asks `text`.
-HWND WaitForQuestion(const std::string& text) {
-  HWND found = nullptr;
-  WaitUntil(
-      [&] {
-        for (HWND w : TopWindows("TYesNoBox")) {
-          HWND msg = FindControl(w, "Msg");
-          if (IsShown(w) && msg && ControlText(msg) == text) found = w;
-        }
-        return found != nullptr;
-      },
-      kWindowTimeoutMs);
-  return found;
-}
-
-// Answers a question: Button1 is "はい", Button2 "いいえ".
-void Answer(const std::string& question, bool yes) {
-  HWND box = WaitForQuestion(question);
-  ASSERT_NE(box, nullptr) << "no question: " << question;
-  ASSERT_TRUE(Click(FindControl(box, yes ? "Button1" : "Button2")));
-}
-
-void Acknowledge(const std::string& notice, const char* screenshot = nullptr) {
-  HWND box = WaitForNotice(notice);
-  ASSERT_NE(box, nullptr) << "no notice: " << notice;
-  if (screenshot) SaveScreenshot(box, screenshot);
-  ASSERT_TRUE(Click(FindControl(box, "Button1")));
 }
 
 // The program as an install into `folder` leaves it: both files and a history in the folder, the
@@ -136,9 +90,9 @@ TEST_F(InstalledProgram, TheSoftwareListRemovesEverythingThroughTheCopy) {
   const std::string decoy = "C:\\Kolap.exe";
   ASSERT_TRUE(CopyFileA(BuiltExePath().c_str(), decoy.c_str(), FALSE));
   RemoveThroughSoftwareList();
-  Answer(kAskUninstall, true);
-  Answer(kAskHistory, true);
-  Acknowledge(kCompleted, "uninstall-completed");
+  ASSERT_TRUE(Answer(kAskUninstall, true));
+  ASSERT_TRUE(Answer(kAskHistory, true));
+  ASSERT_TRUE(Acknowledge(kCompleted, "uninstall-completed"));
   EXPECT_TRUE(remover_->WaitForExit());
   EXPECT_TRUE(WaitForNoWindow(kSetupClass));
 
@@ -159,9 +113,9 @@ TEST_F(InstalledProgram, TheSoftwareListRemovesEverythingThroughTheCopy) {
 TEST_F(InstalledProgram, DecliningTheHistoryKeepsItAndItsFolder) {
   Install("C:\\KolapE2E", "C:\\KolapE2E\\TaVIN32\\");
   RemoveThroughSoftwareList();
-  Answer(kAskUninstall, true);
-  Answer(kAskHistory, false);
-  Acknowledge(kCompleted);
+  ASSERT_TRUE(Answer(kAskUninstall, true));
+  ASSERT_TRUE(Answer(kAskHistory, false));
+  ASSERT_TRUE(Acknowledge(kCompleted));
   EXPECT_TRUE(remover_->WaitForExit());
   EXPECT_FALSE(FileExists(exe_));
   EXPECT_FALSE(FileExists(folder_ + "TaVEL32.TXT"));
@@ -170,20 +124,6 @@ TEST_F(InstalledProgram, DecliningTheHistoryKeepsItAndItsFolder) {
   EXPECT_FALSE(FileExists(Link()));
   EXPECT_FALSE(product_.Exists());
   EXPECT_FALSE(entry_.Exists());
-}
-
-TEST(Uninstall, IsRefusedWhileAPlayerRuns) {
-  Sandbox box;
-  ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
-  TestProcess& player = box.Start();
-  ASSERT_NE(player.WaitForWindow(kPlayerClass), nullptr);
-  TestProcess& uninstall = box.Start("/uninstall");
-  Acknowledge("ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ソフトが起動中です。\n終了しないとｱﾝｲﾝｽﾂｰﾙ出来ません。",
-              "uninstall-refused");
-  EXPECT_TRUE(uninstall.WaitForExit());
-  EXPECT_TRUE(box.HasFile("TaVEL32.EXE"));
-  EXPECT_EQ(box.Settings().Read("Version"), std::optional<std::string>("11"));
 }
 
 }  // namespace

@@ -4,19 +4,21 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "dialogs/message_box_form.h"
 #include "dialogs/yes_no_box.h"
-#include "fakes/headless_program.h"
+#include "fakes/fake_services.h"
+#include "fakes/scripted_user.h"
 #include "setup/setup_window.h"
+#include "ui/application.h"
+#include "ui/headless_ui.h"
 
 namespace tavel::testing {
 
-class UninstallFixture : public ::testing::Test, protected HeadlessProgram {
+class UninstallFixture : public ::testing::Test {
  protected:
   static constexpr const char* kExe = "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE";
   static constexpr const char* kFolder = "C:\\KoLAPP32\\TaVIN32";
@@ -49,20 +51,9 @@ class UninstallFixture : public ::testing::Test, protected HeadlessProgram {
     progman.items["KOLAP SOFT32"] = {"楽蔵32 T-VEL"};
     progman.items["StartUp"] = {"楽蔵32 T-VEL"};
     process.path = kExe;
-    // The user reads each notice and presses "ＯＫ"; questions take the next scripted answer,
-    // "いいえ" when the script has run out.
-    ui.OnModal = [this](Form& form) {
-      if (auto* box = dynamic_cast<MessageBoxForm*>(&form)) {
-        messages.push_back(box->Msg.Caption());
-        box->Button1.Click();
-      }
-      if (auto* question = dynamic_cast<TYesNoBox*>(&form)) {
-        questions.push_back(question->Msg.Caption());
-        bool yes = !answers.empty() && answers.front();
-        if (!answers.empty()) answers.pop_front();
-        (yes ? question->Button1 : question->Button2).Click();
-      }
-    };
+    // The user reads each notice and presses "ＯＫ"; questions take the answers given by
+    // Answers, "いいえ" when those have run out.
+    user.Answer(DialogKind::YesNoBox, kResultNo);
   }
 
   // Creates the hidden window as the entry sequence does for `mode` and lets its first step run.
@@ -88,12 +79,28 @@ class UninstallFixture : public ::testing::Test, protected HeadlessProgram {
   }
 
   bool Closed() const { return window && window->IsClosed(); }
+  // The user's answers to the next questions, in order: true for "はい".
+  void Answers(std::initializer_list<bool> yes) {
+    for (bool answer : yes) user.AnswerNext(DialogKind::YesNoBox, answer ? kResultYes : kResultNo);
+  }
+  std::vector<std::string> Messages() const { return user.Texts(DialogKind::KolapBox); }
+  std::vector<std::string> Questions() const { return user.Texts(DialogKind::YesNoBox); }
+  void ForgetBoxes() {
+    user.shown.clear();
+    user.texts.clear();
+  }
 
+  HeadlessUi ui;
+  Application app{ui};
+  FakeServices fakes{ui};
+  FakeRegistry& registry = fakes.registry;
+  FakeProcess& process = fakes.process;
+  FakeFileSystem& files = fakes.files;
+  FakeProgman& progman = fakes.progman;
+  Services& services = fakes.services;
+  ScriptedUser user{ui};
   EntryState entry;
   std::unique_ptr<TTVLSETUPForm> window;
-  std::deque<bool> answers;  // the user's answers to the questions, in order
-  std::vector<std::string> messages;
-  std::vector<std::string> questions;
 };
 
 }  // namespace tavel::testing

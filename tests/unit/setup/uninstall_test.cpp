@@ -23,8 +23,8 @@ class UninstallStep1Test : public UninstallFixture {};
 TEST_F(UninstallStep1Test, DecliningChangesNothing) {
   auto paths = files.Paths();
   Run(kModeUninstall);
-  EXPECT_EQ(questions, Texts{kAskUninstall});
-  EXPECT_EQ(messages, Texts{"ｱﾝｲﾝｽﾂｰﾙを中止しました。"});
+  EXPECT_EQ(Questions(), Texts{kAskUninstall});
+  EXPECT_EQ(Messages(), Texts{"ｱﾝｲﾝｽﾂｰﾙを中止しました。"});
   EXPECT_TRUE(Closed());
   EXPECT_EQ(files.Paths(), paths);
   EXPECT_EQ(registry.Get(kSettingsKeyPath, "Version"), "11");
@@ -34,10 +34,10 @@ TEST_F(UninstallStep1Test, DecliningChangesNothing) {
 }
 
 TEST_F(UninstallStep1Test, RemovesEverythingAndHandsOverToTheCopy) {
-  answers = {true, true};
+  Answers({true, true});
   Run(kModeUninstall);
-  EXPECT_EQ(questions, (Texts{kAskUninstall, kAskHistory}));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Questions(), (Texts{kAskUninstall, kAskHistory}));
+  EXPECT_TRUE(Messages().empty());
   // The item goes from its group and from the start-up group; the groups stay.
   EXPECT_EQ(progman.commands,
             (Texts{"[ShowGroup(KOLAP SOFT32,1)]\r\n", "[DeleteItem(\"楽蔵32 T-VEL\")]\r\n",
@@ -67,7 +67,7 @@ TEST_F(UninstallStep1Test, RemovesEverythingAndHandsOverToTheCopy) {
 TEST_F(UninstallStep1Test, DecliningTheHistoryKeepsItAndWithoutGroupsNoMacroIsSent) {
   registry.Set(kProductKey, "Group", "");
   registry.Set(kMapGroupsKey, "StartUp", "");
-  answers = {true, false};
+  Answers({true, false});
   Run(kModeUninstall);
   EXPECT_TRUE(files.Has("C:\\KoLAPP32\\TaVIN32\\TaVO32MH.LIS"));
   EXPECT_FALSE(files.Has("C:\\KoLAPP32\\TaVIN32\\TaVEL32.TXT"));
@@ -76,7 +76,7 @@ TEST_F(UninstallStep1Test, DecliningTheHistoryKeepsItAndWithoutGroupsNoMacroIsSe
 }
 
 TEST_F(UninstallStep1Test, KeepsAMakerKeyThatHoldsAnotherProductOrAValue) {
-  answers = {true, true};
+  Answers({true, true});
   registry.Set(std::string(kMakerKey) + "\\TAVLIST", "X", "1");
   Run(kModeUninstall);
   EXPECT_FALSE(registry.HasKey(kProductKey));
@@ -85,7 +85,7 @@ TEST_F(UninstallStep1Test, KeepsAMakerKeyThatHoldsAnotherProductOrAValue) {
 
   registry.DeleteKey(RegistryRoot::Users, std::string(kMakerKey) + "\\TAVLIST");
   registry.Set(kMakerKey, "Owner", "someone");
-  answers = {true, true};
+  Answers({true, true});
   Run(kModeUninstall);
   EXPECT_EQ(registry.Get(kMakerKey, "Owner"), "someone");
 }
@@ -97,7 +97,7 @@ TEST_F(UninstallStep1Test, ReplacesOnlyAnEmptyOrLargerUninstallerCopy) {
   };
   for (Case c : {Case{0, true}, Case{70001, true}, Case{70000, false}, Case{100, false}}) {
     files.Put(kCopy, std::string(c.existing, 'o'));
-    answers = {true, true};
+    Answers({true, true});
     Run(kModeUninstall);
     EXPECT_EQ(files.Content(kCopy) == files.Content(kExe), c.replaced) << c.existing;
     EXPECT_EQ(process.started.size(), 1u);
@@ -106,31 +106,31 @@ TEST_F(UninstallStep1Test, ReplacesOnlyAnEmptyOrLargerUninstallerCopy) {
 }
 
 TEST_F(UninstallStep1Test, AFailedStartIsReportedAndTakesTheHandOffBack) {
-  answers = {true, true};
+  Answers({true, true});
   process.startSucceeds = false;
   Run(kModeUninstall);
-  EXPECT_EQ(messages, Texts{"1ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました"});
+  EXPECT_EQ(Messages(), Texts{"1ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました"});
   EXPECT_FALSE(registry.HasKey(kHandoffKey));
   EXPECT_TRUE(files.Has(kExe));
   EXPECT_TRUE(Closed());
 
   // The Windows folder cannot be made current: the copy is not started.
-  messages.clear();
+  ForgetBoxes();
   process.started.clear();
   process.folderError = 3;
-  answers = {true, true};
+  Answers({true, true});
   Run(kModeUninstall);
-  EXPECT_EQ(messages, Texts{"2ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました"});
+  EXPECT_EQ(Messages(), Texts{"2ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました"});
   EXPECT_TRUE(process.started.empty());
   EXPECT_FALSE(registry.HasKey(kHandoffKey));
 }
 
 TEST_F(UninstallStep1Test, AHandOffThatCannotBeWrittenIsReportedAndStartsNoCopy) {
-  answers = {true, true};
+  Answers({true, true});
   registry.failWrites = {"Title"};
   Run(kModeUninstall);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].substr(0, 1), "3");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].substr(0, 1), "3");
   EXPECT_FALSE(registry.HasKey(kHandoffKey));  // no half-written data is left for a copy
   EXPECT_TRUE(process.started.empty());
   EXPECT_TRUE(Closed());
@@ -158,7 +158,7 @@ TEST_F(UninstallStep2Test, DeletesTheProgramAndItsEmptiedFoldersUpToTheRoot) {
   EXPECT_FALSE(files.Has(kFolder));
   EXPECT_FALSE(files.Has("C:\\KoLAPP32"));
   EXPECT_TRUE(files.Has("C:\\"));
-  EXPECT_EQ(messages, Texts{kCompleted});
+  EXPECT_EQ(Messages(), Texts{kCompleted});
   EXPECT_TRUE(Closed());
 }
 
@@ -169,7 +169,7 @@ TEST_F(UninstallStep2Test, StopsAtTheFirstFolderThatStillHoldsFiles) {
   ui.Advance(1000);
   EXPECT_FALSE(files.Has(kFolder));
   EXPECT_TRUE(files.Has("C:\\KoLAPP32\\OTHER.EXE"));
-  EXPECT_EQ(messages, Texts{kCompleted});
+  EXPECT_EQ(Messages(), Texts{kCompleted});
 }
 
 TEST_F(UninstallStep2Test, RmDirNDeletesTheProgramButNoFolder) {
@@ -178,7 +178,7 @@ TEST_F(UninstallStep2Test, RmDirNDeletesTheProgramButNoFolder) {
   ui.Advance(1000);
   EXPECT_FALSE(files.Has(kExe));
   EXPECT_TRUE(files.Has(kFolder));
-  EXPECT_EQ(messages, Texts{kCompleted});
+  EXPECT_EQ(Messages(), Texts{kCompleted});
 }
 
 TEST_F(UninstallStep2Test, RetriesEverySecondWhileStep1StillHoldsTheProgram) {
@@ -188,36 +188,36 @@ TEST_F(UninstallStep2Test, RetriesEverySecondWhileStep1StillHoldsTheProgram) {
   EXPECT_EQ(window->Caption(), "UNINSTALL_KOLAP000");  // no title handed over
   ui.Advance(5000);
   EXPECT_TRUE(files.Has(kExe));
-  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(Messages().empty());
   EXPECT_FALSE(Closed());
   files.inUse.clear();  // step 1 has ended
   ui.Advance(1000);
   EXPECT_FALSE(files.Has(kExe));
-  EXPECT_EQ(messages, Texts{kCompleted});
+  EXPECT_EQ(Messages(), Texts{kCompleted});
   EXPECT_TRUE(Closed());
 }
 
 TEST_F(UninstallStep2Test, ACopyStartedByHandRefusesAndDeletesNothing) {
   RunCopy();  // no hand-off key
-  EXPECT_EQ(messages, Texts{kBadParameter});
+  EXPECT_EQ(Messages(), Texts{kBadParameter});
   EXPECT_EQ(window->Caption(), "UNINSTALL_KOLAP000");
   EXPECT_EQ(ui.AppTitle(), "UNINSTALL_KOLAP000");
   EXPECT_TRUE(files.Has(kExe));
   EXPECT_TRUE(Closed());
 
   // With the data but without "/DeleteFile" (compared exactly): refused too, and the data is gone.
-  messages.clear();
+  ForgetBoxes();
   HandOff();
   process.argument = "/deletefile";
   Run(kModeUninstallerCopy);
-  EXPECT_EQ(messages, Texts{kBadParameter});
+  EXPECT_EQ(Messages(), Texts{kBadParameter});
   EXPECT_EQ(window->Caption(), "UNINSTALL_KOLAP000");
   EXPECT_TRUE(files.Has(kExe));
   EXPECT_FALSE(registry.HasKey(kHandoffKey));
 }
 
 TEST_F(UninstallFixture, BothStepsTogetherLeaveOnlyTheCopyAndTheUsersHistory) {
-  answers = {true, false};
+  Answers({true, false});
   files.inUse.insert(kExe);  // the running step 1
   Run(kModeUninstall);
   auto step1 = std::move(window);
@@ -231,13 +231,14 @@ TEST_F(UninstallFixture, BothStepsTogetherLeaveOnlyTheCopyAndTheUsersHistory) {
   EXPECT_TRUE(files.Has(kFolder));  // it still holds the history
   EXPECT_TRUE(files.Has(kCopy));
   EXPECT_FALSE(registry.HasKey(kHandoffKey));
-  EXPECT_EQ(messages, Texts{kCompleted});
+  EXPECT_EQ(Messages(), Texts{kCompleted});
 }
 
 TEST_F(UninstallFixture, AnUninstallWhileTheProgramRunsIsRefused) {
   Run(kModeUninstallRefused);
-  EXPECT_EQ(messages, Texts{"ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ソフトが起動中です。\n終了しないとｱﾝｲﾝｽﾂｰﾙ出来ません。"});
-  EXPECT_TRUE(questions.empty());
+  EXPECT_EQ(Messages(),
+            Texts{"ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ソフトが起動中です。\n終了しないとｱﾝｲﾝｽﾂｰﾙ出来ません。"});
+  EXPECT_TRUE(Questions().empty());
   EXPECT_TRUE(files.Has(kExe));
   EXPECT_TRUE(Closed());
 }
