@@ -33,6 +33,10 @@ TEST_F(Install, OffersTheDefaultFolderOnTheWindowsDrive) {
   again.Button4.Click();
   EXPECT_EQ(again.Edit1.Caption(), "D:\\音楽ソ");
   EXPECT_FALSE(WroteAnyValue());
+  // A Windows folder that cannot be read leaves drive C.
+  registry = FakeRegistry();
+  files.windowsFolder = "";
+  EXPECT_EQ(Open().Edit1.Caption(), "C:\\KoLAPP32\\TaVIN32");
 }
 
 TEST_F(Install, IntoANewFolderAsksOnceCreatesItAndRecordsEverything) {
