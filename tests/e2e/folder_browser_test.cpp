@@ -113,6 +113,9 @@ TEST_F(FolderBrowser, ListsTheDrivesGoesIntoAndOutOfFoldersAndReturnsTheChoiceIn
   EXPECT_TRUE(GetWindowLongA(drives, GWL_STYLE) & CBS_HASSTRINGS);
   EXPECT_TRUE(GetWindowLongA(folders, GWL_STYLE) & LBS_OWNERDRAWFIXED);
   EXPECT_TRUE(GetWindowLongA(folders, GWL_STYLE) & LBS_HASSTRINGS);
+  // Their items are as high as the program said when the lists asked, while being made.
+  EXPECT_EQ(SendMessageA(folders, LB_GETITEMHEIGHT, 0, 0), 20);
+  EXPECT_EQ(SendMessageA(drives, CB_GETITEMHEIGHT, 0, 0), 20);
   EXPECT_EQ(ListItems(folders).front(), "c:\\");
 
   ClickFolder("music", folder + "\\music");
