@@ -126,5 +126,43 @@ TEST_F(InstalledProgram, DecliningTheHistoryKeepsItAndItsFolder) {
   EXPECT_FALSE(entry_.Exists());
 }
 
+// The whole round: what the install dialogue put in place, in a folder with a blank, the software
+// list's remove command takes away again.
+TEST_F(InstalledProgram, WhatTheInstallDialogueInstalledIsRemovedAgain) {
+  ASSERT_TRUE(sandbox_.Ready());
+  std::string built = BuiltExePath();
+  std::string text = built.substr(0, built.find_last_of('\\') + 1) + "TaVEL32.TXT";
+  ASSERT_TRUE(CopyFileA(text.c_str(), sandbox_.PathOf("TaVEL32.TXT").c_str(), FALSE));
+  root_ = sandbox_.Folder() + "Round Trip";
+  folder_ = root_ + "\\TaVIN32\\";
+  exe_ = folder_ + "TaVEL32.EXE";
+  TestProcess& setup = sandbox_.Start();
+  HWND window = setup.WaitForWindow(kSetupClass);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsShown(window); }, kWindowTimeoutMs));
+  ASSERT_TRUE(TypeText(WaitForControl(window, "Edit1"), root_ + "\\TaVIN32"));
+  ASSERT_TRUE(Click(WaitForControl(window, "Button3")));
+  ASSERT_TRUE(Answer(root_ + "\\TaVIN32\nフォルダーを作成します", true));
+  ASSERT_TRUE(Acknowledge("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません"));
+  ASSERT_TRUE(
+      Acknowledge("登録完了です。\n\n[ KOLAP SOFT32 ]\nグループに登録しました☆☆\nお疲れ様☆☆"));
+  ASSERT_TRUE(setup.WaitForExit());
+  ASSERT_TRUE(FileExists(exe_));
+  ASSERT_TRUE(WaitUntil([&] { return FileExists(Link()); }, kWindowTimeoutMs)) << Link();
+
+  RemoveThroughSoftwareList();
+  ASSERT_TRUE(Answer(kAskUninstall, true));
+  ASSERT_TRUE(Answer(kAskHistory, true));
+  ASSERT_TRUE(Acknowledge(kCompleted));
+  EXPECT_TRUE(remover_->WaitForExit());
+  EXPECT_FALSE(FileExists(exe_));
+  EXPECT_FALSE(FileExists(folder_ + "TaVEL32.TXT"));
+  EXPECT_EQ(GetFileAttributesA(root_.c_str()), INVALID_FILE_ATTRIBUTES);  // both folders
+  EXPECT_TRUE(sandbox_.HasFile("TaVEL32.EXE"));  // the sandbox folder holds more: it stays
+  EXPECT_FALSE(FileExists(Link()));
+  EXPECT_FALSE(product_.Exists());
+  EXPECT_FALSE(entry_.Exists());
+}
+
 }  // namespace
 }  // namespace tavel::e2e
