@@ -29,7 +29,8 @@ void Place(Control& control, int left, int top, int width, int height, const cha
 }  // namespace
 
 TDIRVIEWForm::TDIRVIEWForm(Application& app, Services& services)
-    : Form(app, "TDIRVIEWForm", "DIRVIEWForm"),
+    : DialogForm(app, "TDIRVIEWForm", "DIRVIEWForm", DialogKind::FolderBrowser, services.desktop,
+                 385, 182),
       ComboBox2(this, "ComboBox2"),
       Label19(this, "Label19"),
       Label3(this, "Label3"),
@@ -48,7 +49,6 @@ TDIRVIEWForm::TDIRVIEWForm(Application& app, Services& services)
       RAM(this, "RAM"),
       KolapBoxDlg1(app, services.desktop, DialogWorkArea),
       services_(services) {
-  SetUpDialogForm(*this, 385, 182);
   SetCaption(" フォルダーの参照");
   SetShowHint(true);
   SetUpControls();
@@ -76,9 +76,11 @@ void TDIRVIEWForm::SetUpControls() {
   Place(Button1, 312, 72, 65, 33, "参照を中止する");
   Button1.SetCaption("中止");
   Button1.SetCancel(true);
+  Button1.SetModalResult(kResultCancel);
   Place(Button2, 312, 112, 65, 33, "フォルダーの設定");
   Button2.SetCaption("設定");
   Button2.SetDefault(true);
+  Button2.SetModalResult(kResultOk);
   Place(Label2, 8, 152, 0, 0, "設定フォルダー名");
 
   ComboBox2.OnChange = [this] { ComboBox2Click(); };
@@ -122,7 +124,7 @@ void TDIRVIEWForm::FormCreate() {
 }
 
 void TDIRVIEWForm::FormPaint() {
-  PaintDialogBackground(*this, services_.desktop);
+  PaintBackground();
 }
 
 void TDIRVIEWForm::FormCloseQuery(bool& canClose) {
@@ -150,13 +152,11 @@ void TDIRVIEWForm::ListBox1Click() {
   Label2.SetCaption(Browser->CurrentFolder);
 }
 
-void TDIRVIEWForm::Button1Click() {
-  Close();
-}
+// Both buttons close the window by their modal results; 中止 leaves the result empty.
+void TDIRVIEWForm::Button1Click() {}
 
 void TDIRVIEWForm::Button2Click() {
   ChosenFolder = Label2.Caption();
-  Close();
 }
 
 const Bitmap* TDIRVIEWForm::Picture(BrowserPicture picture) const {

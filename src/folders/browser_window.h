@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/stack_box.h"
+#include "dialogs/dialog_component.h"
+#include "dialogs/kolap_box.h"
 #include "folders/folder_browser.h"
 #include "ui/canvas.h"
 #include "ui/controls.h"
-#include "ui/form.h"
 #include "ui/image.h"
 #include "ui/list_controls.h"
 
@@ -17,7 +17,7 @@ namespace tavel {
 
 struct Services;
 
-class TDIRVIEWForm : public Form {
+class TDIRVIEWForm : public DialogForm {
  public:
   TDIRVIEWForm(Application& app, Services& services);
 
@@ -38,7 +38,7 @@ class TDIRVIEWForm : public Form {
   Image CDROM;
   Image RAM;
   // The box the browser reports in.
-  TStackBoxDlg KolapBoxDlg1;
+  TKolapBoxDlg KolapBoxDlg1;
 
   // The browser's result: empty until 設定 is pressed.
   std::string ChosenFolder;
@@ -54,6 +54,9 @@ class TDIRVIEWForm : public Form {
   void Button2Click();
   void ComboBox2DrawItem(Canvas& canvas, int index, const Rect& rect, ItemState state);
   void ListBox1DrawItem(Canvas& canvas, int index, const Rect& rect, ItemState state);
+
+  // The folder that 設定 returns.
+  std::string Text() const override { return Label2.Caption(); }
 
   // The drive box, the folder list and the file list in the system's window colour, or else in
   // the window's own colour.

@@ -4,14 +4,11 @@
 
 #include <memory>
 
-#include "dialogs/dialog_form.h"
-#include "dialogs/dialog_placement.h"
 #include "dialogs/work_area.h"
 #include "folders/browser_window.h"
 #include "platform/process.h"
 #include "platform/services.h"
 #include "text/path.h"
-#include "ui/application.h"
 
 namespace tavel {
 
@@ -27,12 +24,11 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-TDIROPENDLG::TDIROPENDLG(Application& app, Services& services) : app_(app), services_(services) {}
+TDIROPENDLG::TDIROPENDLG(Application& app, Services& services)
+    : DialogComponent(app, services.desktop, DialogWorkArea), services_(services) {}
 
 std::string TDIROPENDLG::Execute() {
-  auto form = std::make_unique<TDIRVIEWForm>(app_, services_);
-  DialogContext context{app_, services_.desktop, DialogWorkArea};
-  PlaceForm(*form, context, SourceHandle);
+  auto form = std::make_unique<TDIRVIEWForm>(context_.app, services_);
   FolderBrowser& browser = *form->Browser;
   browser.FillDriveList();
   const std::string ownFolder = FolderOf(services_.process.OwnPath());
@@ -47,12 +43,11 @@ std::string TDIROPENDLG::Execute() {
   }
   form->Label2.SetCaption(browser.CurrentFolder);
   form->UseStandardColor(StandardColor);
-  const std::string title = DialogCaption(Title, app_);
+  const std::string title = Caption();
   form->Attach();
   form->KolapBoxDlg1.Title = title;
   form->KolapBoxDlg1.SourceHandle = form->Handle();
-  form->SetCaption(title + form->Caption());
-  ShowDialogModal(*form);
+  PlaceAndShow(*form, title + form->Caption());
   return form->ChosenFolder;
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/desktop.h"
+#include "dialogs/dialog_component.h"
 
 namespace tavel {
 
@@ -14,15 +14,14 @@ struct Services;
 // What Execute reports when not even the program's own folder can be shown.
 extern const char* const kNoFolderToShowText;
 
-class TDIROPENDLG {
+class TDIROPENDLG : public DialogComponent {
  public:
   TDIROPENDLG(Application& app, Services& services);
 
-  std::string Directory;          // folder to show first; empty: the program's own folder
-  std::string Title;              // put before the caption and on the messages; empty: the
-                                  // application's title
-  WindowHandle SourceHandle = 0;  // window the browser is centred over; 0: the main form
-  bool StandardColor = true;      // the lists in the system's window colour, else the window's
+  // Title (put before the caption and on the browser's messages) and SourceHandle (the window
+  // the browser is centred over) come with every dialog component.
+  std::string Directory;      // folder to show first; empty: the program's own folder
+  bool StandardColor = true;  // the lists in the system's window colour, else the window's
 
   // Shows the browser modally and returns the chosen folder in lower case without a trailing
   // backslash (a drive root keeps it); empty when the user cancelled, or when no folder at all
@@ -30,7 +29,6 @@ class TDIROPENDLG {
   std::string Execute();
 
  private:
-  Application& app_;
   Services& services_;
 };
 

@@ -143,17 +143,10 @@ TEST_F(FolderBrowser, TheLabelledCdRomAndTheRamDiskAreEnteredAndCancelGivesNothi
 TEST_F(FolderBrowser, TheEmptyFloppyShowsTheDriveErrorAndReturnsToTheLastFolder) {
   ClickFolder("music", folder + "\\music");
   PickComboItem(drives, IndexOf(MachineDrives(), "a:"));
-  // The browser's message box: the countdown box, or the stacked box standing in for it.
-  HWND message = nullptr;
-  ASSERT_TRUE(WaitUntil(
-      [&] {
-        for (const char* kind : {"TKolapBox", "TStack0Box"}) {
-          std::vector<HWND> found = process->Windows(kind);
-          if (!found.empty() && IsShown(found.front())) message = found.front();
-        }
-        return message != nullptr;
-      },
-      kWindowTimeoutMs));
+  // The browser's countdown message box.
+  HWND message = process->WaitForWindow("TKolapBox");
+  ASSERT_NE(message, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsShown(message); }, kWindowTimeoutMs));
   EXPECT_EQ(ControlText(WaitForControl(message, "Msg")),
             "ドライブ・エラー発生\n元のドライブに戻します");
   EXPECT_EQ(Caption(message), "登録先");
