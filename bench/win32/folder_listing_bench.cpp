@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bare_list_box.h"
 #include "folders/browser_window.h"
 #include "platform/win32/win32_services.h"
 #include "ui/application.h"
@@ -18,13 +19,12 @@
 
 namespace {
 
+using tavel::bench::FillBareListBox;
+using tavel::bench::Millis;
+
 constexpr int kFiles = 10000;
 constexpr int kFolders = 2000;
 constexpr int kRuns = 15;
-
-double Millis(std::chrono::steady_clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
 
 // Names as a music collection has them: Japanese and ASCII, capitals and small letters.
 std::string NameOf(int i) {
@@ -45,27 +45,6 @@ bool MakeBenchFolder(const std::string& folder, int count, bool subFolders) {
       return false;
   }
   return true;
-}
-
-// The floor: a bare visible list box filled with redrawing off and storage reserved.
-double FillBareListBox(HINSTANCE instance, const std::vector<std::string>& names, bool sorted) {
-  HWND frame = CreateWindowA("STATIC", "floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-                             nullptr, nullptr, instance, nullptr);
-  HWND list = CreateWindowA(
-      "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | (sorted ? LBS_SORT : 0), 8,
-      8, 145, 97, frame, nullptr, instance, nullptr);
-  auto start = std::chrono::steady_clock::now();
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  SendMessageA(list, LB_INITSTORAGE, names.size(), names.size() * 24);
-  for (const auto& n : names)
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-  UpdateWindow(list);
-  double ms = Millis(std::chrono::steady_clock::now() - start);
-  DestroyWindow(frame);
-  return ms;
 }
 
 void PaintNow(tavel::Form& form) {
@@ -114,8 +93,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     browser.ListFolders(subFolders);
     PaintNow(form);
     folders = std::min(folders, Millis(std::chrono::steady_clock::now() - start));
-    filesFloor = std::min(filesFloor, FillBareListBox(instance, form.ListBox4.Items(), true));
-    foldersFloor = std::min(foldersFloor, FillBareListBox(instance, form.ListBox1.Items(), false));
+    filesFloor =
+        std::min(filesFloor, FillBareListBox(instance, form.ListBox4.Items(), {145, 97}, LBS_SORT));
+    foldersFloor =
+        std::min(foldersFloor, FillBareListBox(instance, form.ListBox1.Items(), {145, 97}));
     app.ProcessMessages();
   }
   if (form.ListBox4.Count() != kFiles || form.ListBox1.Count() < kFolders)

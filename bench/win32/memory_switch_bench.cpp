@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/entry.h"
+#include "bare_list_box.h"
 #include "platform/win32/win32_services.h"
 #include "player/list_file.h"
 #include "player/player_window.h"
@@ -19,6 +20,9 @@
 #include "ui/win32/win32_ui.h"
 
 namespace {
+
+using tavel::bench::FillBareListBox;
+using tavel::bench::Millis;
 
 constexpr int kEntries = 16000;
 constexpr int kRuns = 5;
@@ -34,30 +38,6 @@ std::vector<std::string> RealisticEntries() {
     v.push_back(std::string(folders[i % 4]) + names[(i / 4) % 4] + std::to_string(i) + exts[i % 4]);
   }
   return v;
-}
-
-double Millis(std::chrono::steady_clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
-
-// The floor: a bare visible list box filled with redrawing off and storage reserved.
-double FillBareListBox(HINSTANCE instance, const std::vector<std::string>& entries) {
-  HWND frame = CreateWindowA("STATIC", "floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-                             nullptr, nullptr, instance, nullptr);
-  HWND list = CreateWindowA("LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 8, 8,
-                            345, 129, frame, nullptr, instance, nullptr);
-  auto start = std::chrono::steady_clock::now();
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  SendMessageA(list, LB_INITSTORAGE, entries.size(), entries.size() * 48);
-  for (const auto& e : entries)
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-  UpdateWindow(list);
-  double ms = Millis(std::chrono::steady_clock::now() - start);
-  DestroyWindow(frame);
-  return ms;
 }
 
 }  // namespace
@@ -102,7 +82,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     UpdateWindow(reinterpret_cast<HWND>(player.Handle()));
     best = std::min(best, Millis(std::chrono::steady_clock::now() - start));
     if (player.ComboBox1.Item(1) != "M1 : 16000ｺ") std::printf("unexpected count text\n");
-    floorBest = std::min(floorBest, FillBareListBox(instance, entries));
+    floorBest = std::min(floorBest, FillBareListBox(instance, entries, {345, 129}));
   }
   std::printf("memory switch of %d entries: %.1f ms (best of %d)\n", kEntries, best, kRuns);
   std::printf("floor, bare list box filled the fast way: %.1f ms\n", floorBest);
