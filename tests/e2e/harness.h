@@ -8,6 +8,7 @@
 #include "cp932.h"
 #include "environment.h"
 #include "files.h"
+#include "keys.h"
 #include "registry_key.h"
 #include "remote_buffer.h"
 #include "sandbox.h"

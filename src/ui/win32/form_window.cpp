@@ -148,14 +148,21 @@ void FormWindow::ApplyHintSettings(bool appShowsHints, int pauseMs) {
   SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(pauseMs, 0));
 }
 
+ChildPeer* FormWindow::DefaultButtonPeer() const {
+  for (const auto& peer : peers_) {
+    auto* button = dynamic_cast<Button*>(&peer->Target());
+    if (button && button->Default() && button->Showing() && button->Enabled()) return peer.get();
+  }
+  return nullptr;
+}
+
 bool FormWindow::PressDefault(HWND focus) {
   Button* target = nullptr;
   for (auto& peer : peers_) {
     if (peer->Handle() == focus) target = dynamic_cast<Button*>(&peer->Target());
   }
-  for (auto it = peers_.begin(); !target && it != peers_.end(); ++it) {
-    auto* button = dynamic_cast<Button*>(&(*it)->Target());
-    if (button && button->Default() && button->Showing() && button->Enabled()) target = button;
+  if (!target) {
+    if (ChildPeer* peer = DefaultButtonPeer()) target = static_cast<Button*>(&peer->Target());
   }
   if (!target) return false;
   target->Click();
@@ -210,7 +217,9 @@ void FormWindow::TakeBoundsFromWindow() {
   form_.BoundsFromWindow({r.left, r.top, r.right - r.left, r.bottom - r.top});
 }
 
-// Focus returns to the control that had it when the form was last left, else the first one that
+// Focus returns to the control that had it when the form was last left. A form opening gives it to
+// its default button, so that Enter presses that button (はい, 設 定, ＯＫ) and it shows as the
+// default, as in the system's own dialogs; a form without one gives it to the first control that
 // takes it.
 void FormWindow::OnActivate(bool active) {
   HWND hwnd = Hwnd();
@@ -219,9 +228,14 @@ void FormWindow::OnActivate(bool active) {
     if (focus && IsChild(hwnd, focus)) lastFocus_ = focus;
     return;
   }
-  HWND target = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd, lastFocus_)
-                    ? lastFocus_
-                    : GetNextDlgTabItem(hwnd, nullptr, FALSE);
+  HWND target = nullptr;
+  if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd, lastFocus_)) {
+    target = lastFocus_;
+  } else if (ChildPeer* button = DefaultButtonPeer()) {
+    target = button->Handle();
+  } else {
+    target = GetNextDlgTabItem(hwnd, nullptr, FALSE);
+  }
   SetFocus(target && IsWindowVisible(target) && IsWindowEnabled(target) ? target : hwnd);
 }
 

@@ -60,6 +60,8 @@ class FormWindow : public WindowBase, public ControlPeer {
 
   void TakeBoundsFromWindow();
   void OnActivate(bool active);
+  // The default button that can be pressed now (shown and enabled), or null.
+  ChildPeer* DefaultButtonPeer() const;
 
   Win32Ui& ui_;
   Form& form_;

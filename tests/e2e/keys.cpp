@@ -1,0 +1,24 @@
+// Keys pressed in a window of the program under test, as the keyboard delivers them.
+#include "keys.h"
+
+namespace tavel::e2e {
+
+HWND FocusedControl(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  if (thread == 0 || !GetGUIThreadInfo(thread, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+bool PressKey(HWND window, WPARAM virtualKey) {
+  HWND focus = FocusedControl(window);
+  if (!focus) return false;
+  // Repeat count 1 and the key's scan code; the release also has the previous-state and
+  // transition bits set.
+  LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(virtualKey), 0)) << 16;
+  return PostMessageA(focus, WM_KEYDOWN, virtualKey, 1 | scan) &&
+         PostMessageA(focus, WM_KEYUP, virtualKey, 1 | scan | (LPARAM{3} << 30));
+}
+
+}  // namespace tavel::e2e
