@@ -48,6 +48,7 @@ TAboutBox::TAboutBox(Application& app, Desktop& desktop)
   SetShowHint(true);
   Panel1.SetBounds({11, 11, 389, 223});
   Panel1.SetOuter(Bevel::Lowered);
+  Panel1.SetInner(Bevel::Raised);
   Panel1.SetHint("バージョン情報");
   ProgramIcon.SetBounds({11, 11, kIconWidth, kIconHeight});
   ProgramIcon.SetPicture(icon_);
@@ -55,6 +56,7 @@ TAboutBox::TAboutBox(Application& app, Desktop& desktop)
   PlaceLabel(ProductName, 122, 30, "よろしくね☆");
   PlaceLabel(Version, 122, 63, "バージョン番号");
   PlaceLabel(Comments, 11, 144, "");
+  Comments.SetWordWrap(true);
   Comments.SetCaption("Comments");
   PlaceLabel(Comment0, 88, 144, "");
   PlaceLabel(Comment1, 88, 168, "");

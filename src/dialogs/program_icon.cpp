@@ -1,5 +1,6 @@
-// The program's own icon, a musical note, drawn by code as a 32 x 32 bitmap in the 16 standard
-// colours.
+// The program's own icon, two beamed notes, as a 32 x 32 bitmap in the 16 standard colours: the
+// same picture as the icon resource (src/app/tavel32.ico), so that the about box shows a copy of
+// the application's icon.
 #include "dialogs/program_icon.h"
 
 #include "dialogs/dialog_icons.h"
@@ -8,40 +9,46 @@ namespace tavel {
 
 namespace {
 
-constexpr Color kNavy = Rgb(0, 0, 128);
-constexpr Color kWhite = Rgb(255, 255, 255);
+// One character a pixel, top row first: '.' the transparent margin, '0' black, 'c' blue, 'f' white.
+constexpr const char* kPicture[kDialogIconSize] = {
+    "................................", "................................",
+    "................................", "..........................000...",
+    "....................000000cc0...", "...............00000cccccccc0...",
+    "............000ccccccccccccc0...", "............0cccccccccc000cc0...",
+    "............0ccccc00000...0c0...", "............0cc000........0c0...",
+    "............0c0...........0c0...", "............0c0...........0c0...",
+    "............0c0...........0c0...", "............0c0...........0c0...",
+    "............0c0...........0c0...", "............0c0...........0c0...",
+    "............0c0...........0c0...", "............0c0...........0c0...",
+    "............0c0.....0000..0c0...", "............0c0...00cccc00cc0...",
+    "............0c0...0ccfcccccc0...", "......0000..0c0...0ccccccccc0...",
+    "....00cccc00cc0...0cccccccc0....", "....0ccfcccccc0....0ccccccc0....",
+    "....0ccccccccc0.....00cccc00....", "....0cccccccc0........0000......",
+    ".....0ccccccc0..................", "......00cccc00..................",
+    "........0000....................", "................................",
+    "................................", "................................",
+};
 
-void Fill(Bitmap& b, int left, int top, int right, int bottom, Color c) {
-  for (int y = top; y <= bottom; ++y) {
-    for (int x = left; x <= right; ++x) b.Set(x, y, c);
+Color PixelColor(char c) {
+  switch (c) {
+    case '0':
+      return Rgb(0, 0, 0);
+    case 'c':
+      return Rgb(0, 0, 255);
+    case 'f':
+      return Rgb(255, 255, 255);
+    default:
+      return kProgramIconKey;
   }
-}
-
-// A slanted oval head centred at (11, 24): inside the ellipse 6 x 4.5 pixels, sheared upwards.
-void DrawHead(Bitmap& b) {
-  for (int y = 18; y <= 30; ++y) {
-    for (int x = 3; x <= 19; ++x) {
-      int dx = 2 * x - 22;                     // half pixels from the centre
-      int dy = 2 * y - 48 + (2 * x - 22) / 3;  // the shear tilts the head up to the right
-      if (dx * dx * 81 + dy * dy * 144 <= 144 * 81) b.Set(x, y, kNavy);
-    }
-  }
-  Fill(b, 8, 22, 9, 22, kWhite);  // the highlight
-}
-
-// The stem rises from the right of the head; the flag falls from its top to the right.
-void DrawStemAndFlag(Bitmap& b) {
-  Fill(b, 15, 3, 16, 23, kNavy);
-  for (int i = 0; i < 10; ++i) Fill(b, 17 + i / 2, 4 + i, 18 + i / 2, 6 + i, kNavy);
-  Fill(b, 21, 14, 22, 17, kNavy);  // the flag's tail curls back down
 }
 
 }  // namespace
 
 Bitmap ProgramIcon() {
   Bitmap b(kDialogIconSize, kDialogIconSize, kProgramIconKey);
-  DrawHead(b);
-  DrawStemAndFlag(b);
+  for (int y = 0; y < kDialogIconSize; ++y) {
+    for (int x = 0; x < kDialogIconSize; ++x) b.Set(x, y, PixelColor(kPicture[y][x]));
+  }
   return b;
 }
 

@@ -18,6 +18,11 @@ void Label::SetAlignment(TextAlign a) {
   Changed(Change::Caption);
 }
 
+void Label::SetWordWrap(bool on) {
+  wordWrap_ = on;
+  Changed(Change::Caption);
+}
+
 void Label::CaptionChanged() {
   Form* form = OwnerForm();
   if (!autoSize_ || !form) return;

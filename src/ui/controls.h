@@ -21,12 +21,16 @@ class Label : public Control {
   void SetAutoSize(bool on);
   TextAlign Alignment() const { return alignment_; }
   void SetAlignment(TextAlign a);
+  // A left-aligned label with word wrap breaks a line that does not fit its width at a space.
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool on);
 
  protected:
   void CaptionChanged() override;
 
  private:
   bool autoSize_ = true;
+  bool wordWrap_ = false;
   TextAlign alignment_ = TextAlign::Left;
 };
 
@@ -86,11 +90,15 @@ class Panel : public Control {
  public:
   using Control::Control;
   void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  // The outer bevel is the panel's edge; the inner one lies just inside it.
   Bevel Outer() const { return outer_; }
   void SetOuter(Bevel b) { outer_ = b; }
+  Bevel Inner() const { return inner_; }
+  void SetInner(Bevel b) { inner_ = b; }
 
  private:
   Bevel outer_ = Bevel::Raised;
+  Bevel inner_ = Bevel::None;
 };
 
 class Edit : public Control {

@@ -44,13 +44,14 @@ class LabelPeer : public ChildPeer {
 
  private:
   DWORD AlignStyle() const {
-    switch (static_cast<Label&>(control_).Alignment()) {
+    const auto& label = static_cast<Label&>(control_);
+    switch (label.Alignment()) {
       case TextAlign::Right:
         return SS_RIGHT;
       case TextAlign::Center:
         return SS_CENTER;
       default:
-        return SS_LEFTNOWORDWRAP;
+        return label.WordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP;
     }
   }
 };

@@ -39,9 +39,11 @@ class PanelPeer : public DrawnPeer {
   COLORREF Background() const override { return ResolveColor(control_.GetColor(), COLOR_BTNFACE); }
   void Paint(HDC dc, const RECT& client) override {
     RECT r = client;
-    Bevel bevel = static_cast<Panel&>(control_).Outer();
-    if (bevel == Bevel::Raised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-    if (bevel == Bevel::Lowered) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    const auto& panel = static_cast<Panel&>(control_);
+    for (Bevel bevel : {panel.Outer(), panel.Inner()}) {
+      if (bevel == Bevel::Raised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+      if (bevel == Bevel::Lowered) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    }
     const std::string& caption = control_.Caption();
     if (caption.empty()) return;
     SelectedObject font(dc, Ui().Gdi().FontFor(control_.GetFont()));
