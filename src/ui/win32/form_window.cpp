@@ -148,6 +148,15 @@ void FormWindow::ApplyHintSettings(bool appShowsHints, int pauseMs) {
   SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(pauseMs, 0));
 }
 
+ChildPeer* FormWindow::FirstTabStopPeer() const {
+  for (const auto& peer : peers_) {
+    HWND w = peer->Handle();
+    bool tabStop = w && (GetWindowLongPtrA(w, GWL_STYLE) & WS_TABSTOP) != 0;
+    if (tabStop && IsWindowVisible(w) && IsWindowEnabled(w)) return peer.get();
+  }
+  return nullptr;
+}
+
 ChildPeer* FormWindow::DefaultButtonPeer() const {
   for (const auto& peer : peers_) {
     auto* button = dynamic_cast<Button*>(&peer->Target());
@@ -218,9 +227,9 @@ void FormWindow::TakeBoundsFromWindow() {
 }
 
 // Focus returns to the control that had it when the form was last left. A form opening gives it to
-// its default button, so that Enter presses that button (はい, 設 定, ＯＫ) and it shows as the
-// default, as in the system's own dialogs; a form without one gives it to the first control that
-// takes it.
+// the first control in design order that takes it. That is not the first in the windows' order:
+// later controls lie above earlier ones, so that order is the reverse. In the boxes the first is
+// the default button (はい, 設 定, ＯＫ), which Enter then presses.
 void FormWindow::OnActivate(bool active) {
   HWND hwnd = Hwnd();
   if (!active) {
@@ -231,8 +240,8 @@ void FormWindow::OnActivate(bool active) {
   HWND target = nullptr;
   if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd, lastFocus_)) {
     target = lastFocus_;
-  } else if (ChildPeer* button = DefaultButtonPeer()) {
-    target = button->Handle();
+  } else if (ChildPeer* first = FirstTabStopPeer()) {
+    target = first->Handle();
   } else {
     target = GetNextDlgTabItem(hwnd, nullptr, FALSE);
   }

@@ -62,6 +62,8 @@ class FormWindow : public WindowBase, public ControlPeer {
   void OnActivate(bool active);
   // The default button that can be pressed now (shown and enabled), or null.
   ChildPeer* DefaultButtonPeer() const;
+  // The first control, in the order the controls were made, that takes the focus now, or null.
+  ChildPeer* FirstTabStopPeer() const;
 
   Win32Ui& ui_;
   Form& form_;
