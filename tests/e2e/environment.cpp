@@ -31,6 +31,16 @@ std::string BuiltExePath() {
   return WindowsPathOf(Variable("TAVEL_EXE"));
 }
 
+REGSAM ProgramRegistryView() {
+  static const REGSAM view = [] {
+    DWORD type = 0;
+    return GetBinaryTypeA(BuiltExePath().c_str(), &type) && type == SCS_32BIT_BINARY
+               ? REGSAM(KEY_WOW64_32KEY)
+               : REGSAM(0);
+  }();
+  return view;
+}
+
 std::string ArtifactsFolder() {
   std::string folder = WindowsPathOf(Variable("TAVEL_ARTIFACTS"));
   if (folder.empty()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -12,6 +13,9 @@ std::string WindowsPathOf(const std::string& path);
 
 // TaVEL32.EXE as built (from TAVEL_EXE), as a Windows path.
 std::string BuiltExePath();
+// The registry view the program under test sees: for a 32-bit TaVEL32.EXE the 32-bit one, where
+// its HKEY_LOCAL_MACHINE\Software keys (the uninstall entry) lie, as on 64-bit Windows.
+REGSAM ProgramRegistryView();
 // The folder for screenshots and other artefacts (from TAVEL_ARTIFACTS, else the temp folder),
 // as a Windows path with a trailing backslash; created when missing.
 std::string ArtifactsFolder();

@@ -1,6 +1,8 @@
 // One registry key, read and written from the test program (values are Shift-JIS strings).
 #include "registry_key.h"
 
+#include "environment.h"
+
 namespace tavel::e2e {
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
 class OpenKey {
  public:
   OpenKey(HKEY root, const std::string& path, REGSAM access, bool create) {
+    access |= ProgramRegistryView();
     LONG rc =
         create ? RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, access, nullptr, &key_, nullptr)
                : RegOpenKeyExA(root, path.c_str(), 0, access, &key_);
@@ -33,7 +36,8 @@ bool RegistryKey::Exists() const {
 }
 
 bool RegistryKey::Clear() {
-  RegDeleteTreeA(root_, path_.c_str());
+  if (OpenKey key{root_, path_, KEY_ALL_ACCESS, false}) RegDeleteTreeA(key.get(), nullptr);
+  RegDeleteKeyExA(root_, path_.c_str(), ProgramRegistryView(), 0);
   return !Exists();
 }
 
