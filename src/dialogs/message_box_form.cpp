@@ -25,8 +25,8 @@ MessageBoxForm::MessageBoxForm(Application& app, std::string className, std::str
                    InformationIcon(), kInformationIconKey),
       Label1(this, "Label1"),
       Button1(this, "Button1"),
-      Button2(this, "Button2"),
       Button3(this, "Button3"),
+      Button2(this, "Button2"),
       Timer1(*this, "Timer1", 1000),
       slot_(slot) {
   Label1.SetAlignment(TextAlign::Right);

@@ -31,8 +31,9 @@ class MessageBoxForm : public IconTextForm {
 
   Label Label1;
   Button Button1;
-  Button Button2;
+  // Made before the pause button, so that it lies beneath it: hiding the pause button uncovers it.
   Button Button3;
+  Button Button2;
   Timer Timer1;
 
   MessageSlot& Slot() { return slot_; }

@@ -7,6 +7,13 @@
 namespace tavel::e2e {
 namespace {
 
+// The window a click at the centre of `control` would reach.
+HWND TopmostAtCentre(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  return WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
 // The probe program opens one box with a countdown of the given seconds and exits with its result.
 TEST(StackBox, CountsDownOnceASecondAndClosesItself) {
   const char* probe = std::getenv("TAVEL_PROBE");
@@ -23,6 +30,13 @@ TEST(StackBox, CountsDownOnceASecondAndClosesItself) {
   HWND count = WaitForControl(msg, "Label1");
   ASSERT_NE(count, nullptr);
   SaveScreenshot(msg, "countdown");
+  // While it counts, the pause button is the one the user sees and clicks; pausing uncovers the
+  // resume button in its place.
+  HWND pause = WaitForControl(msg, "Button2");
+  HWND resume = WaitForControl(msg, "Button3");
+  ASSERT_NE(pause, nullptr);
+  ASSERT_NE(resume, nullptr);
+  EXPECT_EQ(TopmostAtCentre(pause), pause);
   // Each second shows on the way down; none is skipped.
   for (const char* text : {"3秒", "2秒", "1秒"}) {
     EXPECT_TRUE(WaitUntil([&] { return ControlText(count) == text; }, 10000)) << text;
@@ -40,6 +54,10 @@ TEST(StackBox, OkEndsTheCountdownWithResultOne) {
   HWND msg = p.WaitForWindow("TStack0Box");
   ASSERT_NE(msg, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return IsShown(msg); }, kWindowTimeoutMs));
+  HWND pause = WaitForControl(msg, "Button2");
+  HWND resume = WaitForControl(msg, "Button3");
+  ASSERT_TRUE(Click(pause));
+  EXPECT_TRUE(WaitUntil([&] { return TopmostAtCentre(pause) == resume; }, kWindowTimeoutMs));
   ASSERT_TRUE(Click(WaitForControl(msg, "Button1")));
   ASSERT_TRUE(p.WaitForExit());
   EXPECT_EQ(p.ExitCode(), std::optional<DWORD>(1));
