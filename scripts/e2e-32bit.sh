@@ -18,6 +18,13 @@ if [ ! -x "$wine32" ] || ! "$wine32" "$w32/starts_32bit.exe"; then
 fi
 rm -rf "$w32/artifacts"
 mkdir -p "$w32/artifacts"
-exec env TAVEL_EXE="$w32/TaVEL32.EXE" TAVEL_PROBE="$w64/stack_box_probe.exe" \
-  TAVEL_TAVLIST="$w64/TAVLIST.EXE" TAVEL_ARTIFACTS="$w32/artifacts" \
+# The environment the 64-bit run gets (its helper programs), with the 32-bit program put in.
+environment=$(grep -o 'ENVIRONMENT "[^"]*"' "$w64/CTestTestfile.cmake" | head -1 |
+  sed 's/^ENVIRONMENT "//; s/"$//' | tr ';' '\n')
+[ -n "$environment" ] || {
+  echo "e2e-32bit: no end-to-end test in $w64 (configure and build the win64 preset first)" >&2
+  exit 1
+}
+mapfile -t variables <<<"$environment"
+exec env "${variables[@]}" TAVEL_EXE="$w32/TaVEL32.EXE" TAVEL_ARTIFACTS="$w32/artifacts" \
   "$WINE" "$w64/e2e_tests.exe" --gtest_filter="${TAVEL_E2E_32BIT_FILTER:-*}"
