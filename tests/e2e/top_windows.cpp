@@ -69,10 +69,11 @@ std::string ClassOf(HWND window) {
   return std::string(name, n > 0 ? n : 0);
 }
 
+// One read into a buffer larger than any caption of the program: asking for the length first and
+// then for the text could cut a caption that changed in between.
 std::string Caption(HWND window) {
-  int length = GetWindowTextLengthA(window);
-  std::string text(length + 1, '\0');
-  int n = GetWindowTextA(window, text.data(), length + 1);
+  std::string text(1024, '\0');
+  int n = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
   text.resize(n > 0 ? n : 0);
   return text;
 }
