@@ -28,9 +28,9 @@ done
 
 # The longest input worth trying for each target: a few long lines for the list files, and just
 # over the thousand characters of WN that the player's first versions read; a group reply of many
-# names.
-declare -A max_len=([list_file]=8192 [settings]=256 [window_number]=1200 [sjis_path]=512 [progman_groups]=1024)
-targets=(list_file settings window_number sjis_path progman_groups)
+# names; a hand-off path longer than any the system gives.
+declare -A max_len=([list_file]=8192 [settings]=256 [window_number]=1200 [sjis_path]=512 [progman_groups]=1024 [handoff]=600)
+targets=(list_file settings window_number sjis_path progman_groups handoff)
 
 cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ >/dev/null &&
   cmake --build build/fuzz -j 2 >/dev/null || {

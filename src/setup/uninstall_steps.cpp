@@ -9,6 +9,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "setup/copy_file_keep_date.h"
+#include "setup/emptied_folders.h"
 #include "setup/progman.h"
 #include "setup/setup_registry.h"
 #include "setup/setup_window.h"
@@ -47,12 +48,6 @@ std::string ReadValue(Registry& registry, const std::string& path, const std::st
   return key->ReadString(name).value_or("");
 }
 
-// The folder a file lies in, with its backslash.
-std::string FolderOf(const std::string& path) {
-  std::size_t cut = LastSeparatorIndex(path, "\\");
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
 std::uint64_t FileSize(FileSystem& files, const std::string& path) {
   auto found = files.FindFile(path, kAttrAnyFile);
   return found ? found->size : 0;
@@ -77,13 +72,11 @@ void PlaceUninstallerCopy(FileSystem& files, const std::string& own, const std::
   CopyFileKeepDate(files, own, copy);
 }
 
-// Removes the folder and the folders above it, deepest first, up to the first that cannot go (one
-// that still holds something, or the drive root).
-void RemoveEmptiedFolders(FileSystem& files, const std::string& folder) {
-  if (folder.empty()) return;
-  std::vector<std::string> prefixes = PathPrefixes(WithBackslash(folder));
-  for (auto it = prefixes.rbegin(); it != prefixes.rend(); ++it) {
-    if (!files.RemoveFolder(*it)) return;
+// Removes the program's folder and the folders above it, deepest first, up to the first that
+// cannot go because it still holds something.
+void RemoveEmptiedFolders(FileSystem& files, const std::string& program) {
+  for (const std::string& folder : EmptiedFolderChain(program)) {
+    if (!files.RemoveFolder(folder)) return;
   }
 }
 
@@ -189,7 +182,7 @@ void TTVLSETUPForm::Timer3Timer() {
     Timer3.SetEnabled(true);
     return;
   }
-  if (HandoffRmDir != "n") RemoveEmptiedFolders(services_.files, FolderOf(HandoffFile));
+  if (HandoffRmDir != "n") RemoveEmptiedFolders(services_.files, HandoffFile);
   KolapBoxDlg1.ShowMsg(kCompleted);
   Close();
 }

@@ -1,0 +1,18 @@
+// The folders the uninstaller copy removes after it has deleted the installed program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tavel {
+
+// The folder a file lies in, with its backslash; "" when the path holds no backslash.
+std::string FolderOf(const std::string& path);
+
+// The program's folder and the folders above it, deepest first, for the copy to remove until one
+// of them still holds something. The root of the path is never among them: the drive (C:\), a
+// network share (\\SERVER\SHARE\) or, for a value not written by the installed program, the
+// first folder of a relative path.
+std::vector<std::string> EmptiedFolderChain(const std::string& program);
+
+}  // namespace tavel
