@@ -4,6 +4,7 @@
 #include <string>
 
 #include "harness.h"
+#include "started_player.h"
 
 namespace tavel::e2e {
 namespace {
@@ -31,25 +32,9 @@ TEST(EnterKey, PressesOkInTheMessageBox) {
   EXPECT_EQ(p.ExitCode(), std::optional<DWORD>(1));  // ＯＫ, not the countdown running out
 }
 
-class EnterInPlayerBoxes : public ::testing::Test {
+class EnterInPlayerBoxes : public StartedPlayer {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(box.Ready());
-    ASSERT_TRUE(box.Settings().Write("Version", "11"));
-    ASSERT_TRUE(box.Settings().Write("FILEHIS", "20"));
-    process = &box.Start();
-    player = process->WaitForWindow(kPlayerClass);
-    ASSERT_NE(player, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Caption(player) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
-  }
-  void ClosePlayer() {
-    RequestClose(player);
-    ASSERT_TRUE(process->WaitForExit());
-  }
-
-  Sandbox box;
-  TestProcess* process = nullptr;
-  HWND player = nullptr;
+  void SetUp() override { StartPlayer({{"FILEHIS", "20"}}); }
 };
 
 // The deletion of the version number asks first; はい deletes it.

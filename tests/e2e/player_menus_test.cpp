@@ -2,36 +2,20 @@
 #include <string>
 
 #include "harness.h"
+#include "started_player.h"
 
 namespace tavel::e2e {
 namespace {
 
-const std::string kIdle = "1楽蔵32 TAVEL";
-
-class PlayerMenus : public ::testing::Test {
+class PlayerMenus : public StartedPlayer {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(box.Ready());
-    ASSERT_TRUE(box.Settings().Write("Version", "11"));
-    process = &box.Start();
-    player = process->WaitForWindow(kPlayerClass);
-    ASSERT_NE(player, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Caption(player) == kIdle; }, kWindowTimeoutMs));
-  }
+  void SetUp() override { StartPlayer(); }
   // The box of a class that the command opens, once it shows.
   HWND ShownBox(const char* className) {
     HWND w = process->WaitForWindow(className);
     if (w && !WaitUntil([&] { return IsShown(w); }, kWindowTimeoutMs)) return nullptr;
     return w;
   }
-  void ClosePlayer() {
-    RequestClose(player);
-    ASSERT_TRUE(process->WaitForExit());
-  }
-
-  Sandbox box;
-  TestProcess* process = nullptr;
-  HWND player = nullptr;
 };
 
 TEST_F(PlayerMenus, TheVersionCommandShowsTheAboutBox) {

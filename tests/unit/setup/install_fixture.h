@@ -9,15 +9,11 @@
 #include <vector>
 
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_services.h"
-#include "fakes/scripted_user.h"
-#include "setup/setup_window.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "setup_world.h"
 
 namespace tavel::testing {
 
-class InstallFixture : public ::testing::Test {
+class InstallFixture : public ::testing::Test, protected SetupWorld {
  protected:
   static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
   static constexpr const char* kUninstallKey =
@@ -26,7 +22,6 @@ class InstallFixture : public ::testing::Test {
       ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
 
   InstallFixture() {
-    app.SetTitle("楽蔵32");
     // The program as delivered: both files in a folder of their own on drive D.
     process.path = "D:\\DELIVERY\\TaVEL32.EXE";
     files.PutFolder("C:\\");
@@ -72,18 +67,6 @@ class InstallFixture : public ::testing::Test {
   static constexpr FileStamp kExeStamp = 0x01BC000011112222ull;
   static constexpr FileStamp kTextStamp = 0x01BC000033334444ull;
 
-  HeadlessUi ui;
-  Application app{ui};
-  FakeServices fakes{ui};
-  FakeRegistry& registry = fakes.registry;
-  FakeDesktop& desktop = fakes.desktop;
-  FakeProcess& process = fakes.process;
-  FakeFileSystem& files = fakes.files;
-  FakeProgman& progman = fakes.progman;
-  Services& services = fakes.services;
-  EntryState entry;
-  std::unique_ptr<TTVLSETUPForm> window;
-  ScriptedUser user{ui};
   std::vector<std::string>& messages = user.texts[DialogKind::KolapBox];
   std::vector<std::string>& questions = user.texts[DialogKind::YesNoBox];
   int& answer = user.answers[DialogKind::YesNoBox];  // 6 "はい", 7 "いいえ"

@@ -10,15 +10,11 @@
 #include <vector>
 
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_services.h"
-#include "fakes/scripted_user.h"
-#include "setup/setup_window.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "setup_world.h"
 
 namespace tavel::testing {
 
-class UninstallFixture : public ::testing::Test {
+class UninstallFixture : public ::testing::Test, protected SetupWorld {
  protected:
   static constexpr const char* kExe = "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE";
   static constexpr const char* kFolder = "C:\\KoLAPP32\\TaVIN32";
@@ -32,7 +28,6 @@ class UninstallFixture : public ::testing::Test {
   static constexpr const char* kHandoffKey = ".Default\\Software\\Unin_KOLAP SOFT32";
 
   UninstallFixture() {
-    app.SetTitle("楽蔵32");
     entry.UninstallerName = "unin_kolap000.exe";
     // What an install into C:\KoLAPP32\TaVIN32 with the group KOLAP SOFT32 left behind.
     for (const char* folder : {"C:\\", "C:\\WINDOWS", "C:\\KoLAPP32", kFolder})
@@ -89,18 +84,6 @@ class UninstallFixture : public ::testing::Test {
     user.shown.clear();
     user.texts.clear();
   }
-
-  HeadlessUi ui;
-  Application app{ui};
-  FakeServices fakes{ui};
-  FakeRegistry& registry = fakes.registry;
-  FakeProcess& process = fakes.process;
-  FakeFileSystem& files = fakes.files;
-  FakeProgman& progman = fakes.progman;
-  Services& services = fakes.services;
-  ScriptedUser user{ui};
-  EntryState entry;
-  std::unique_ptr<TTVLSETUPForm> window;
 };
 
 }  // namespace tavel::testing

@@ -1,0 +1,33 @@
+// The setup window's surroundings on the headless windowing system: the application, fakes of the
+// registry, files, screen, process and Program Manager, and a user who answers each box as the test
+// says. The install and the uninstall fixtures both start from it.
+#pragma once
+
+#include <memory>
+
+#include "fakes/fake_services.h"
+#include "fakes/scripted_user.h"
+#include "setup/setup_window.h"
+#include "ui/application.h"
+#include "ui/headless_ui.h"
+
+namespace tavel::testing {
+
+struct SetupWorld {
+  SetupWorld() { app.SetTitle("楽蔵32"); }
+
+  HeadlessUi ui;
+  Application app{ui};
+  FakeServices fakes{ui};
+  FakeRegistry& registry = fakes.registry;
+  FakeDesktop& desktop = fakes.desktop;
+  FakeProcess& process = fakes.process;
+  FakeFileSystem& files = fakes.files;
+  FakeProgman& progman = fakes.progman;
+  Services& services = fakes.services;
+  ScriptedUser user{ui};
+  EntryState entry;
+  std::unique_ptr<TTVLSETUPForm> window;
+};
+
+}  // namespace tavel::testing
