@@ -2,11 +2,20 @@
 #include "ui/controls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/application.h"
 #include "ui/form.h"
 
 namespace tavel {
+
+namespace {
+
+// A held arrow repeats its step first after this long, and then at the shorter period.
+constexpr int kFirstRepeatMs = 400;
+constexpr int kNextRepeatMs = 100;
+
+}  // namespace
 
 void Label::SetAutoSize(bool on) {
   autoSize_ = on;
@@ -92,6 +101,39 @@ void ScrollBar::SetPosition(int p) {
 void ScrollBar::Scroll(ScrollCode code, int newPos) {
   if (OnScroll) OnScroll(code, newPos);
   SetPosition(newPos);
+}
+
+SpinButton::SpinButton(Control* parent, std::string name) : Control(parent, std::move(name)) {}
+
+SpinButton::~SpinButton() = default;
+
+void SpinButton::Press(bool up) {
+  up_ = up;
+  if (!repeat_ && OwnerForm()) {
+    repeat_ = std::make_unique<Timer>(*OwnerForm(), Name() + "Repeat", kFirstRepeatMs);
+    repeat_->OnTimer = [this] {
+      repeat_->SetInterval(kNextRepeatMs);
+      Step();
+    };
+  }
+  if (repeat_) {
+    repeat_->SetInterval(kFirstRepeatMs);
+    repeat_->SetEnabled(true);
+  }
+  Step();
+}
+
+void SpinButton::Release() {
+  if (repeat_) repeat_->SetEnabled(false);
+}
+
+bool SpinButton::Held() const {
+  return repeat_ && repeat_->Enabled();
+}
+
+void SpinButton::Step() const {
+  const auto& handler = up_ ? OnUpClick : OnDownClick;
+  if (handler) handler();
 }
 
 }  // namespace tavel

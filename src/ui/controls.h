@@ -2,10 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/timer.h"
 
 namespace tavel {
 
@@ -145,12 +147,26 @@ class ScrollBar : public Control {
   int position_ = 0;
 };
 
+// An up/down arrow pair. Pressing an arrow steps once; held down, it repeats its step, first after
+// 400 ms and then every 100 ms, until it is let go.
 class SpinButton : public Control {
  public:
-  using Control::Control;
+  SpinButton(Control* parent, std::string name);
+  ~SpinButton() override;
   void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
   std::function<void()> OnUpClick;
   std::function<void()> OnDownClick;
+
+  // The mouse went down on an arrow, and came up again (or the arrows lost the mouse).
+  void Press(bool up);
+  void Release();
+  bool Held() const;
+
+ private:
+  void Step() const;
+
+  bool up_ = true;
+  std::unique_ptr<Timer> repeat_;
 };
 
 }  // namespace tavel

@@ -1,4 +1,5 @@
 // The player's menu commands that open the program's own boxes, on real windows.
+#include <cstdlib>
 #include <string>
 
 #include "harness.h"
@@ -43,6 +44,47 @@ TEST_F(PlayerMenus, CancellingTheHistorySettingSaysSoAndChangesNothing) {
   ASSERT_TRUE(WaitForNoWindow("TStack0Box"));
   ClosePlayer();
   EXPECT_EQ(box.Settings().Read("FILEHIS"), std::optional<std::string>("0"));
+}
+
+// A click on the arrow of ten steps once; held down, the arrow repeats its step, and let go, the
+// value stays where it got to.
+TEST_F(PlayerMenus, TheArrowsOfTheSettingDialogStepOnceAndRepeatWhileHeld) {
+  ChooseMenuItem(player, "FILEHIS");
+  HWND setting = ShownBox("TTMSETBox");
+  ASSERT_NE(setting, nullptr);
+  HWND value = WaitForControl(setting, "Label2");
+  HWND tens = WaitForControl(setting, "SpinButton2");
+  ASSERT_EQ(ControlText(value), "0個");
+  auto count = [&] { return std::atoi(ControlText(value).c_str()); };
+  // Stepping, the value would change several times in half a second.
+  auto settled = [&] {
+    return WaitUntil(
+        [&] {
+          std::string before = ControlText(value);
+          Sleep(500);
+          return ControlText(value) == before;
+        },
+        kWindowTimeoutMs);
+  };
+  const LPARAM upperArrow = MAKELPARAM(10, 3);
+  ASSERT_TRUE(PostMessageA(tens, WM_LBUTTONDOWN, MK_LBUTTON, upperArrow));
+  ASSERT_TRUE(PostMessageA(tens, WM_LBUTTONUP, 0, upperArrow));
+  EXPECT_TRUE(WaitUntil([&] { return count() > 0; }, kWindowTimeoutMs));
+  EXPECT_TRUE(settled());
+  EXPECT_EQ(ControlText(value), "10個");
+
+  ASSERT_TRUE(PostMessageA(tens, WM_LBUTTONDOWN, MK_LBUTTON, upperArrow));
+  // The press and at least two repeats.
+  EXPECT_TRUE(WaitUntil([&] { return count() >= 40; }, kWindowTimeoutMs)) << ControlText(value);
+  ASSERT_TRUE(PostMessageA(tens, WM_LBUTTONUP, 0, upperArrow));
+  EXPECT_TRUE(settled());
+
+  ASSERT_TRUE(Click(WaitForControl(setting, "Button4")));
+  HWND notice = ShownBox("TStack0Box");
+  ASSERT_NE(notice, nullptr);
+  ASSERT_TRUE(Click(WaitForControl(notice, "Button1")));
+  ASSERT_TRUE(WaitForNoWindow("TStack0Box"));
+  ClosePlayer();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <windows.h>
 // The common controls need the definitions of windows.h first.
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -189,23 +190,56 @@ class ScrollBarPeer : public ChildPeer {
   }
 };
 
-// An up-down control without a buddy: each press is reported and its position never moves, so it
-// never reaches an end of its range.
+// An up-down control without a buddy: its position never moves, so it never reaches an end of its
+// range. The control's own repeat has its own timing; the arrows repeat as the spin button says, so
+// the peer watches the mouse on the control and tells the spin button when an arrow goes down and
+// comes up, and only a step the control makes without the mouse (none today) goes through as a
+// single step.
 class SpinButtonPeer : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
+  ~SpinButtonPeer() override {
+    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, &SpinButtonPeer::Watch, 0);
+  }
   void Create(HWND parent) override {
     CreateStandard(parent, UPDOWN_CLASSA, 0);
     Send(hwnd_, UDM_SETRANGE32, 0, 100);
     Send(hwnd_, UDM_SETPOS32, 0, 50);
+    SetWindowSubclass(hwnd_, &SpinButtonPeer::Watch, 0, reinterpret_cast<DWORD_PTR>(this));
   }
   LRESULT OnNotify(const NMHDR& hdr) override {
     if (hdr.code != static_cast<UINT>(UDN_DELTAPOS)) return 0;
-    auto& spin = static_cast<SpinButton&>(control_);
-    int delta = reinterpret_cast<const NMUPDOWN&>(hdr).iDelta;
-    if (delta > 0 && spin.OnUpClick) spin.OnUpClick();
-    if (delta < 0 && spin.OnDownClick) spin.OnDownClick();
+    if (!Spin().Held()) {
+      int delta = reinterpret_cast<const NMUPDOWN&>(hdr).iDelta;
+      if (delta != 0) {
+        Spin().Press(delta > 0);
+        Spin().Release();
+      }
+    }
     return 1;
+  }
+
+ private:
+  SpinButton& Spin() const { return static_cast<SpinButton&>(control_); }
+
+  void MouseMessage(UINT msg, LPARAM lp) {
+    if (!live_) return;
+    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
+      RECT r;
+      GetClientRect(hwnd_, &r);
+      // The upper arrow counts up.
+      Spin().Press(GET_Y_LPARAM(lp) < (r.bottom - r.top) / 2);
+    } else if (msg == WM_LBUTTONUP || msg == WM_CAPTURECHANGED || msg == WM_CANCELMODE ||
+               msg == WM_ENABLE || msg == WM_NCDESTROY) {
+      Spin().Release();
+    }
+  }
+
+  static LRESULT CALLBACK Watch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                DWORD_PTR self) {
+    reinterpret_cast<SpinButtonPeer*>(self)->MouseMessage(msg, lp);
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &SpinButtonPeer::Watch, id);
+    return DefSubclassProc(hwnd, msg, wp, lp);
   }
 };
 

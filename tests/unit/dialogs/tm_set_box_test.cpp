@@ -82,6 +82,29 @@ TEST_F(TmSetBoxTest, ArrowsStepAndStayWithinTheLimits) {
   EXPECT_EQ(SpinCount(2147483647, 60), 32700);
 }
 
+// A held arrow steps at once, again after 400 ms and then every 100 ms; let go, it stops.
+TEST_F(TmSetBoxTest, AHeldArrowRepeatsItsStepUntilLetGo) {
+  std::vector<std::string> shown;
+  dlg.TCount = 100;
+  user = [&](TTMSETBox& b) {
+    b.SpinButton2.Press(true);
+    ui.Advance(399);
+    shown.push_back(b.Label2.Caption());
+    ui.Advance(601);  // 400, 500, ... 1000 ms
+    shown.push_back(b.Label2.Caption());
+    b.SpinButton2.Release();
+    ui.Advance(1000);
+    shown.push_back(b.Label2.Caption());
+    // Held again, the first repeat waits its 400 ms once more.
+    b.SpinButton2.Press(false);
+    ui.Advance(450);
+    b.SpinButton2.Release();
+    shown.push_back(b.Label2.Caption());
+  };
+  dlg.Execute("x");
+  EXPECT_EQ(shown, (std::vector<std::string>{"110個", "180個", "180個", "160個"}));
+}
+
 TEST_F(TmSetBoxTest, SettingAsksAndReturnsTheValueOnlyOnYes) {
   dlg.TCount = 50;
   user = [](TTMSETBox& b) {
