@@ -11,8 +11,8 @@ namespace {
 
 // The box of `className` that `process` opens, once it shows with the focus on its default button.
 HWND BoxWithFocusOnDefault(TestProcess& process, const char* className) {
-  HWND box = process.WaitForWindow(className);
-  if (!box || !WaitUntil([&] { return IsShown(box); }, kWindowTimeoutMs)) return nullptr;
+  HWND box = process.WaitForShownWindow(className);
+  if (!box) return nullptr;
   HWND button = WaitForControl(box, "Button1");
   bool focused = WaitUntil([&] { return FocusedControl(box) == button; }, kWindowTimeoutMs);
   EXPECT_TRUE(focused) << className << ": the focus is on " << ControlText(FocusedControl(box));

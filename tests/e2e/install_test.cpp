@@ -93,15 +93,9 @@ class Install : public ::testing::Test {
   }
   void TearDown() override { uninstallEntry.Clear(); }
 
-  // The box of a class that the program opens, once it shows.
-  HWND ShownBox(TestProcess& p, const char* className) {
-    HWND w = p.WaitForWindow(className);
-    if (w && !WaitUntil([&] { return IsShown(w); }, kWindowTimeoutMs)) return nullptr;
-    return w;
-  }
   // Reads a notice, presses "ＯＫ" and waits until it has gone; returns its text.
   std::string Acknowledge(TestProcess& p, const std::string& screenshot = "") {
-    HWND notice = ShownBox(p, kNoticeClass);
+    HWND notice = p.WaitForShownWindow(kNoticeClass);
     if (!notice) return "<no notice>";
     std::string text = ControlText(WaitForControl(notice, "Msg"));
     if (!screenshot.empty()) {
@@ -138,7 +132,7 @@ TEST_F(Install, AFreshStartInstallsIntoANewFolderAndTheNextStartOpensThePlayer) 
 
   // 参照 opens the folder browser; cancelling it keeps the folder.
   ASSERT_TRUE(Click(WaitForControl(window, "Button1")));
-  HWND browser = ShownBox(setup, "TDIRVIEWForm");
+  HWND browser = setup.WaitForShownWindow("TDIRVIEWForm");
   ASSERT_NE(browser, nullptr);
   EXPECT_EQ(Caption(browser), "登録先 フォルダーの参照");
   ASSERT_TRUE(Click(WaitForControl(browser, "Button1")));
@@ -147,7 +141,7 @@ TEST_F(Install, AFreshStartInstallsIntoANewFolderAndTheNextStartOpensThePlayer) 
 
   ASSERT_TRUE(TypeText(edit, folder));
   ASSERT_TRUE(Click(WaitForControl(window, "Button3")));
-  HWND question = ShownBox(setup, kQuestionClass);
+  HWND question = setup.WaitForShownWindow(kQuestionClass);
   ASSERT_NE(question, nullptr);
   EXPECT_EQ(ControlText(WaitForControl(question, "Msg")), folder + "\nフォルダーを作成します");
   ASSERT_TRUE(Click(WaitForControl(question, "Button1")));

@@ -35,11 +35,6 @@ class PlayerEnding : public ::testing::Test {
     HWND elapsed = FindControl(w, "Label6");
     return Playing(w) && elapsed && ControlText(elapsed) != "0";
   }
-  HWND ShownBox(const char* className) {
-    HWND w = process->WaitForWindow(className);
-    if (w && !WaitUntil([&] { return IsShown(w); }, kWindowTimeoutMs)) return nullptr;
-    return w;
-  }
 
   Sandbox box;
   TestProcess* process = nullptr;
@@ -98,11 +93,11 @@ TEST_F(PlayerEnding, TheEmergencyExitAnsweredNoStopsPlayingAndYesClosesWithoutSa
   ASSERT_TRUE(WaitUntil([&] { return Playing(player); }, kWindowTimeoutMs));
 
   ChooseMenuItem(player, "MHELP3");
-  HWND question = ShownBox("TYesNoBox");
+  HWND question = process->WaitForShownWindow("TYesNoBox");
   ASSERT_NE(question, nullptr);
   EXPECT_EQ(ControlText(WaitForControl(question, "Msg")).rfind("緊急脱出装置：\n", 0), 0u);
   ASSERT_TRUE(Click(WaitForControl(question, "Button2")));  // いいえ
-  HWND notice = ShownBox("TStack0Box");
+  HWND notice = process->WaitForShownWindow("TStack0Box");
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(ControlText(WaitForControl(notice, "Msg")), "緊急脱出を中止しました・・・");
   ASSERT_TRUE(Click(WaitForControl(notice, "Button1")));
@@ -110,7 +105,7 @@ TEST_F(PlayerEnding, TheEmergencyExitAnsweredNoStopsPlayingAndYesClosesWithoutSa
   EXPECT_TRUE(process->Running());
 
   ChooseMenuItem(player, "MHELP3");
-  question = ShownBox("TYesNoBox");
+  question = process->WaitForShownWindow("TYesNoBox");
   ASSERT_NE(question, nullptr);
   ASSERT_TRUE(Click(WaitForControl(question, "Button1")));  // はい
   ASSERT_TRUE(process->WaitForExit());

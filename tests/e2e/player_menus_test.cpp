@@ -11,17 +11,11 @@ namespace {
 class PlayerMenus : public StartedPlayer {
  protected:
   void SetUp() override { StartPlayer(); }
-  // The box of a class that the command opens, once it shows.
-  HWND ShownBox(const char* className) {
-    HWND w = process->WaitForWindow(className);
-    if (w && !WaitUntil([&] { return IsShown(w); }, kWindowTimeoutMs)) return nullptr;
-    return w;
-  }
 };
 
 TEST_F(PlayerMenus, TheVersionCommandShowsTheAboutBox) {
   ChooseMenuItem(player, "HELP2");
-  HWND about = ShownBox("TAboutBox");
+  HWND about = process->WaitForShownWindow("TAboutBox");
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(ControlText(WaitForControl(about, "Version")).find("1.1") != std::string::npos, true)
       << ControlText(WaitForControl(about, "Version"));
@@ -33,11 +27,11 @@ TEST_F(PlayerMenus, TheVersionCommandShowsTheAboutBox) {
 
 TEST_F(PlayerMenus, CancellingTheHistorySettingSaysSoAndChangesNothing) {
   ChooseMenuItem(player, "FILEHIS");
-  HWND setting = ShownBox("TTMSETBox");
+  HWND setting = process->WaitForShownWindow("TTMSETBox");
   ASSERT_NE(setting, nullptr);
   SaveScreenshot(setting, "history-setting");
   ASSERT_TRUE(Click(WaitForControl(setting, "Button4")));
-  HWND notice = ShownBox("TStack0Box");
+  HWND notice = process->WaitForShownWindow("TStack0Box");
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(ControlText(WaitForControl(notice, "Msg")), "中止しました。");
   ASSERT_TRUE(Click(WaitForControl(notice, "Button1")));
@@ -50,7 +44,7 @@ TEST_F(PlayerMenus, CancellingTheHistorySettingSaysSoAndChangesNothing) {
 // value stays where it got to.
 TEST_F(PlayerMenus, TheArrowsOfTheSettingDialogStepOnceAndRepeatWhileHeld) {
   ChooseMenuItem(player, "FILEHIS");
-  HWND setting = ShownBox("TTMSETBox");
+  HWND setting = process->WaitForShownWindow("TTMSETBox");
   ASSERT_NE(setting, nullptr);
   HWND value = WaitForControl(setting, "Label2");
   HWND tens = WaitForControl(setting, "SpinButton2");
@@ -80,7 +74,7 @@ TEST_F(PlayerMenus, TheArrowsOfTheSettingDialogStepOnceAndRepeatWhileHeld) {
   EXPECT_TRUE(settled());
 
   ASSERT_TRUE(Click(WaitForControl(setting, "Button4")));
-  HWND notice = ShownBox("TStack0Box");
+  HWND notice = process->WaitForShownWindow("TStack0Box");
   ASSERT_NE(notice, nullptr);
   ASSERT_TRUE(Click(WaitForControl(notice, "Button1")));
   ASSERT_TRUE(WaitForNoWindow("TStack0Box"));

@@ -62,6 +62,12 @@ HWND TestProcess::WaitForWindow(const char* className, int timeoutMs) const {
   return found;
 }
 
+HWND TestProcess::WaitForShownWindow(const char* className, int timeoutMs) const {
+  HWND w = WaitForWindow(className, timeoutMs);
+  if (w && !WaitUntil([&] { return IsShown(w); }, timeoutMs)) return nullptr;
+  return w;
+}
+
 std::vector<SeenWindow> TestProcess::WatchUntilExit(int timeoutMs) {
   std::vector<SeenWindow> seen;
   auto note = [&] {

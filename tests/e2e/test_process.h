@@ -42,6 +42,8 @@ class TestProcess {
   std::vector<HWND> Windows(const char* className = nullptr) const;
   // Its first window of the class, or null after the time-out.
   HWND WaitForWindow(const char* className, int timeoutMs = kWindowTimeoutMs) const;
+  // The same window once it shows, or null when it does not show in time.
+  HWND WaitForShownWindow(const char* className, int timeoutMs = kWindowTimeoutMs) const;
   // Waits for the end of the process, noting every top-level window it has meanwhile and whether
   // it was ever shown. Polls often enough to see a window that lives a fraction of a second.
   std::vector<SeenWindow> WatchUntilExit(int timeoutMs = kExitTimeoutMs);

@@ -191,10 +191,9 @@ class ScrollBarPeer : public ChildPeer {
 };
 
 // An up-down control without a buddy: its position never moves, so it never reaches an end of its
-// range. The control's own repeat has its own timing; the arrows repeat as the spin button says, so
-// the peer watches the mouse on the control and tells the spin button when an arrow goes down and
-// comes up, and only a step the control makes without the mouse (none today) goes through as a
-// single step.
+// range. A held arrow repeats at the spin button's pace, not at the control's own: the peer tells
+// the spin button when the mouse goes down on an arrow and when it comes up, and ignores the
+// control's steps meanwhile. A step the control reports without a press counts as one click.
 class SpinButtonPeer : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
