@@ -3,6 +3,7 @@
 
 #include "listmaker/playlist.h"
 #include "player/list_file.h"
+#include "player/playback_rules.h"
 #include "text/path.h"
 
 namespace tavel::listmaker {
@@ -59,7 +60,8 @@ int MakeList(const ListRequest& request, ListMakerContext& c) {
 
   std::vector<std::string> inputs;
   for (const std::string& input : request.inputs) inputs.push_back(c.music.FullPath(input));
-  Selection selection = SelectEntries(inputs, request.subfolders, c.music, c.codec);
+  Selection selection =
+      SelectEntries(inputs, request.subfolders, c.music, c.codec, PlayableTypes(request.mp3AndWma));
   for (const RefusedEntry& refused : selection.refused)
     c.console.Err(RefusalText(refused, c.language));
   if (selection.entries.empty()) {

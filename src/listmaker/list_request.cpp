@@ -5,7 +5,7 @@ namespace tavel::listmaker {
 
 namespace {
 
-enum class Option { None, Subfolders, Replace, Append, Folder, Help, Unknown };
+enum class Option { None, Subfolders, Replace, Append, Folder, Mp3AndWma, Help, Unknown };
 
 // Both the Windows spelling (/S) and the usual console spellings (-s, --subfolders) are accepted;
 // letters in either case.
@@ -15,11 +15,10 @@ Option OptionOf(const std::string& arg) {
     char letter;
     Option option;
   };
-  static const Name kNames[] = {{"--subfolders", 's', Option::Subfolders},
-                                {"--replace", 'r', Option::Replace},
-                                {"--append", 'a', Option::Append},
-                                {"--dir", 'd', Option::Folder},
-                                {"--help", 'h', Option::Help}};
+  static const Name kNames[] = {
+      {"--subfolders", 's', Option::Subfolders}, {"--replace", 'r', Option::Replace},
+      {"--append", 'a', Option::Append},         {"--dir", 'd', Option::Folder},
+      {"--mp3-wma", 'm', Option::Mp3AndWma},     {"--help", 'h', Option::Help}};
   if (arg == "/?" || arg == "-?") return Option::Help;
   const bool shortForm = arg.size() == 2 && (arg[0] == '/' || arg[0] == '-');
   const char letter = shortForm ? static_cast<char>(arg[1] | 0x20) : '\0';
@@ -85,6 +84,9 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         break;
       case Option::Append:
         append = true;
+        break;
+      case Option::Mp3AndWma:
+        request.mp3AndWma = true;
         break;
       case Option::Help:
         request.help = true;

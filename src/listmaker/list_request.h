@@ -14,6 +14,7 @@ struct ListRequest {
   int memory = -1;                  // 0 to 9
   std::vector<std::string> inputs;  // folders, music files and playlists, as given (UTF-8)
   bool subfolders = false;          // folders are searched with their sub-folders
+  bool mp3AndWma = false;           // MP3 and WMA files are taken too (the player's option)
   ExistingList existing = ExistingList::Keep;
   std::string playerFolder;  // where TaVEL32.EXE is; empty for the list maker's own folder
   bool help = false;

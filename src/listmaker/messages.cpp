@@ -17,8 +17,8 @@ const char* ReasonText(Refusal reason, Language l) {
     case Refusal::NotAFile:
       return Pick(l, u8"ファイルではありません", u8"not a file");
     case Refusal::UnknownType:
-      return Pick(l, u8"再生できる種類 (WAV MID RMI AIF AU SND) ではありません",
-                  u8"not a type the player plays (WAV MID RMI AIF AU SND)");
+      return Pick(l, u8"再生できる種類 (WAV MID RMI AIF AU SND、/M で MP3 WMA も) ではありません",
+                  u8"not a type the player plays (WAV MID RMI AIF AU SND; MP3 WMA with /M)");
     case Refusal::NotCp932:
       return Pick(l, u8"シフトJIS (コードページ 932) にない文字を含みます",
                   u8"holds a character that Shift-JIS (code page 932) lacks");
@@ -41,6 +41,7 @@ const char kHelp[] =
     u8"  /R  --replace       既にあるリストを置き換える\n"
     u8"  /A  --append        既にあるリストに追加する\n"
     u8"  /D:フォルダ  --dir フォルダ   TaVEL32.EXE のフォルダ (省略時は TAVLIST.EXE のフォルダ)\n"
+    u8"  /M  --mp3-wma       MP3 と WMA も入れる (楽蔵32 の「ＭＰ３・ＷＭＡ再生ＯＮ」で再生)\n"
     u8"  /?  --help          この説明\n"
     u8"  終了コード: 0 作成, 1 作成 (除いた項目あり), 2 引数の誤り, 3 再生できる項目なし,\n"
     u8"              4 リストが既にある (/R か /A を指定), 5 読み書きの失敗\n"
@@ -53,6 +54,8 @@ const char kHelp[] =
     u8"  /R  --replace       replace an existing list\n"
     u8"  /A  --append        add to an existing list\n"
     u8"  /D:FOLDER  --dir FOLDER   the folder of TaVEL32.EXE (default: the folder of TAVLIST.EXE)\n"
+    u8"  /M  --mp3-wma       take MP3 and WMA too (the player plays them with its\n"
+    u8"                      option \"ＭＰ３・ＷＭＡ再生ＯＮ\")\n"
     u8"  /?  --help          this help\n"
     u8"  Exit codes: 0 written, 1 written with entries left out, 2 wrong arguments,\n"
     u8"              3 nothing playable, 4 the list exists (give /R or /A), 5 read or write "

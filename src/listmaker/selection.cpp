@@ -48,8 +48,9 @@ struct Named {
 
 class Selector {
  public:
-  Selector(bool subfolders, MusicFiles& files, Cp932Codec& codec)
-      : subfolders_(subfolders), files_(files), codec_(codec), types_(PlayableTypes()) {}
+  Selector(bool subfolders, MusicFiles& files, Cp932Codec& codec,
+           const std::vector<std::string>& types)
+      : subfolders_(subfolders), files_(files), codec_(codec), types_(types) {}
 
   void AddInput(const std::string& path) {
     switch (files_.KindOf(path)) {
@@ -151,8 +152,8 @@ class Selector {
 }  // namespace
 
 Selection SelectEntries(const std::vector<std::string>& inputs, bool subfolders, MusicFiles& files,
-                        Cp932Codec& codec) {
-  Selector selector(subfolders, files, codec);
+                        Cp932Codec& codec, const std::vector<std::string>& types) {
+  Selector selector(subfolders, files, codec, types);
   for (const std::string& input : inputs) selector.AddInput(input);
   return selector.Result();
 }

@@ -7,6 +7,7 @@
 
 #include "listmaker/cp932_codec.h"
 #include "listmaker/music_files.h"
+#include "player/playback_rules.h"
 
 namespace tavel::listmaker {
 
@@ -33,8 +34,9 @@ struct Selection {
 // Inputs are full paths. Each input adds its entries in the order given: a music file itself, a
 // playlist its entries in the playlist's order, a folder its music files sorted by name and then,
 // when `subfolders`, each sub-folder in the same way in name order. Files of other types found in
-// a folder are not entries and are passed over without a word.
+// a folder are not entries and are passed over without a word. `types` are the types taken, as
+// FileTypeKey gives them.
 Selection SelectEntries(const std::vector<std::string>& inputs, bool subfolders, MusicFiles& files,
-                        Cp932Codec& codec);
+                        Cp932Codec& codec, const std::vector<std::string>& types = PlayableTypes());
 
 }  // namespace tavel::listmaker

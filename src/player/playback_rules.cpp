@@ -26,8 +26,10 @@ std::string FileTypeKey(const std::string& path) {
   return padded.substr(first == std::string::npos ? 0 : first + 1, 3);
 }
 
-std::vector<std::string> PlayableTypes() {
-  return {"WAV", "MID", "RMI", "AIF", "AU ", "SND"};
+std::vector<std::string> PlayableTypes(bool mp3AndWma) {
+  std::vector<std::string> types{"WAV", "MID", "RMI", "AIF", "AU ", "SND"};
+  if (mp3AndWma) types.insert(types.end(), {"MP3", "WMA"});
+  return types;
 }
 
 bool IsPlayableType(const std::string& path, const std::vector<std::string>& types) {

@@ -21,8 +21,9 @@ std::optional<std::string> OpenCommand(const std::string& path);
 // The three-character type of a path: its extension in capitals, padded with blanks and cut to
 // three characters ("MIDI" gives "MID", "au" gives "AU "); three blanks without an extension.
 std::string FileTypeKey(const std::string& path);
-// The types the player accepts, as FileTypeKey gives them.
-std::vector<std::string> PlayableTypes();
+// The types the player accepts, as FileTypeKey gives them; with `mp3AndWma` also "MP3" and "WMA",
+// which the system's MCI opens with the same command as the others (its video device plays them).
+std::vector<std::string> PlayableTypes(bool mp3AndWma = false);
 bool IsPlayableType(const std::string& path, const std::vector<std::string>& types);
 
 struct PlayBar {

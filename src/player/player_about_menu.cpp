@@ -1,5 +1,5 @@
 // The help menu's version information: the about box filled with the product, the installed
-// version and what the player plays.
+// version and the types the player plays.
 #include "player/player_window.h"
 #include "player/settings.h"
 
@@ -16,7 +16,10 @@ void TTAVEL32KOLAP::HELP2Click() {
   AboutBoxDlg1.Version = VersionText(services_.registry);
   AboutBoxDlg1.Title = kAppTitle;
   AboutBoxDlg1.Comment0 = "歌蔵32ﾒﾓﾘｰﾃﾞｰﾀ専用音楽ﾌｧｲﾙ連続再生";
-  AboutBoxDlg1.Comment1 = "*.WAV;*.MID;*.RMI;*.AIFﾌｧｲﾙ等対応。";
+  // With MP3 and WMA the line names them in place of RMI and AIF, so that it keeps the width the
+  // box has room for.
+  AboutBoxDlg1.Comment1 = MP3WMA.Checked() ? "*.WAV;*.MID;*.MP3;*.WMAﾌｧｲﾙ等対応。"
+                                           : "*.WAV;*.MID;*.RMI;*.AIFﾌｧｲﾙ等対応。";
   AboutBoxDlg1.Execute();
 }
 

@@ -110,6 +110,7 @@ SettingsSnapshot TTAVEL32KOLAP::CurrentSettings() {
   s.SavedIndex = ListBox2.ItemIndex();
   s.Hints = ShowHint();
   s.StandardColors = BackColor.Checked();
+  s.Mp3AndWma = MP3WMA.Checked();
   return snapshot;
 }
 

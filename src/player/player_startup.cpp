@@ -158,6 +158,8 @@ void TTAVEL32KOLAP::ApplySettings() {
   CheckBox1.SetChecked(s.Endless);
   Start1.SetChecked(s.AutoPlay);
   START2.SetChecked(s.StartInTray);
+  MP3WMA.SetChecked(s.Mp3AndWma);
+  ApplyFileTypes();
 }
 
 void TTAVEL32KOLAP::ApplySavedIndex() {

@@ -127,6 +127,7 @@ void TTAVEL32KOLAP::WireHandlers() {
   WireHelpMenu();
   WireAboutMenu();
   WireHistoryMenu();
+  WireFileTypesMenu();
   WireTray();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };

@@ -74,6 +74,8 @@ class TTAVEL32KOLAP : public Form {
   MenuItem SAISEIBAR{&MOption0, "SAISEIBAR", "再生バーＯＮ"};
   MenuItem N5{&MOption0, "N5", "-"};
   MenuItem FILEHIS{&MOption0, "FILEHIS", "ファイルヒストリーの設定　ＯＦＦ"};
+  MenuItem N16{&MOption0, "N16", "-"};
+  MenuItem MP3WMA{&MOption0, "MP3WMA", "ＭＰ３・ＷＭＡ再生ＯＮ"};
   MenuItem MHELP0{&MainMenu1, "MHELP0", "ヘルプ"};
   MenuItem HELP1{&MHELP0, "HELP1", "使い方..."};
   MenuItem N1{&MHELP0, "N1", "-"};
@@ -132,6 +134,11 @@ class TTAVEL32KOLAP : public Form {
   void help4Click();
   void MHELP3Click();
   void WireHelpMenu();
+
+  // MP3 and WMA files among the types played, or not: the menu switch and the accepted types.
+  void MP3WMAClick();
+  void ApplyFileTypes();
+  void WireFileTypesMenu();
 
   // The version information, in the about box.
   void HELP2Click();

@@ -13,6 +13,11 @@
 namespace tavel {
 namespace {
 
+// Whether MP3 and WMA files are played as well: "1" yes, "0" (the default) no. A value of its own,
+// so that the older values keep their formats and a player that knows nothing of it reads the key
+// as before.
+constexpr const char* kMp3AndWmaValue = "MP3WMA";
+
 std::optional<std::vector<std::int32_t>> ParseStoredFields(const std::optional<std::string>& text,
                                                            int count) {
   if (!text) return std::nullopt;
@@ -123,6 +128,7 @@ PlayerSettings ReadSettings(RegistryKey& key) {
   settings.Endless = mode.Endless;
   settings.AutoPlay = mode.AutoPlay;
   settings.StartInTray = mode.StartInTray;
+  settings.Mp3AndWma = ParseFlag(key.ReadString(kMp3AndWmaValue), settings.Mp3AndWma);
   return settings;
 }
 
@@ -155,6 +161,7 @@ void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnap
   save("INDEX", FormatSavedIndex(s.SavedIndex), kSaveLabelIndex);
   save("minihelp", FormatFlag(s.Hints), nullptr);
   save("BackColor", FormatFlag(s.StandardColors), nullptr);
+  save(kMp3AndWmaValue, FormatFlag(s.Mp3AndWma), nullptr);
   if (!ReleaseWindowNumber(*key, mutexes, snapshot.WindowNumber))
     reportSaveFailure(kSaveLabelWindowNumber);
 }

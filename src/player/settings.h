@@ -27,6 +27,7 @@ struct PlayerSettings {
   bool AutoPlay = false;        // SAISEIM field 3: menu "自動立ち上げ"
   bool StartInTray = false;     // SAISEIM field 4: menu "最小化立ち上げ"
   std::int32_t SavedIndex = 0;  // INDEX field 1: the entry selected in ListBox2, -1 for none
+  bool Mp3AndWma = false;       // MP3WMA: menu "ＭＰ３・ＷＭＡ再生ＯＮ"
 };
 
 // What the close sequence saves: the settings as they are now, the window's place and number.
@@ -51,7 +52,7 @@ std::optional<std::vector<std::int32_t>> ParseCommaFields(const std::string& tex
 
 // One integer (FILEHIS); missing, empty or not a number gives `fallback`.
 std::int32_t ParseInteger(const std::optional<std::string>& text, std::int32_t fallback);
-// A flag stored as an integer, on when not 0 (SAISEIBAR, BackColor, minihelp).
+// A flag stored as an integer, on when not 0 (SAISEIBAR, BackColor, minihelp, MP3WMA).
 bool ParseFlag(const std::optional<std::string>& text, bool fallback);
 
 struct MemorySetting {
@@ -94,15 +95,15 @@ std::string FormatSavedIndex(std::int32_t index);             // INDEX: "<index>
 
 // --- The key ---
 
-// Reads FILEHIS, SAISEIBAR, BackColor, minihelp, MEMORY and SAISEIM, in that order; anything
-// missing or bad takes its default. SavedIndex stays at its default: INDEX is read later.
+// Reads FILEHIS, SAISEIBAR, BackColor, minihelp, MEMORY, SAISEIM and MP3WMA, in that order;
+// anything missing or bad takes its default. SavedIndex stays at its default: INDEX is read later.
 PlayerSettings ReadSettings(RegistryKey& key);
 std::int32_t ReadSavedIndex(RegistryKey& key);
 
-// Saves FP, MEMORY, SAISEIM, FILEHIS, SAISEIBAR, INDEX, minihelp, BackColor and gives back the
-// window number, on the key opened (created when missing) for this one use. Each failed save of
-// FP, MEMORY, SAISEIM, INDEX or WN is reported with its label and the saving goes on; when the key
-// cannot be opened, all five are reported.
+// Saves FP, MEMORY, SAISEIM, FILEHIS, SAISEIBAR, INDEX, minihelp, BackColor, MP3WMA and gives
+// back the window number, on the key opened (created when missing) for this one use. Each failed
+// save of FP, MEMORY, SAISEIM, INDEX or WN is reported with its label and the saving goes on; when
+// the key cannot be opened, all five are reported.
 void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnapshot& snapshot,
                    const std::function<void(const std::string& label)>& reportSaveFailure);
 

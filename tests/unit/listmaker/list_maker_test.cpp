@@ -53,7 +53,7 @@ TEST_F(ListMaker, NamesEveryEntryItLeavesOutAndWritesNothingWhenNothingPlays) {
   EXPECT_EQ(Run({"M3", "C:\\M", "C:\\M\\cover.txt", "gone.wav"}), kWrittenWithRefusals);
   EXPECT_EQ(console.err, (std::vector<std::string>{
                              "left out: C:\\M\\cover.txt : not a type the player plays (WAV MID "
-                             "RMI AIF AU SND)",
+                             "RMI AIF AU SND; MP3 WMA with /M)",
                              "left out: C:\\WORK\\gone.wav : no such file"}));
   EXPECT_EQ(console.out.back(), "C:\\TAVEL\\TaVM32M3.LIS: 2 entries written (2 left out)");
 
@@ -62,6 +62,20 @@ TEST_F(ListMaker, NamesEveryEntryItLeavesOutAndWritesNothingWhenNothingPlays) {
   EXPECT_EQ(Run({"M4", unnamable, "--subfolders"}), kNothingPlayable);
   EXPECT_EQ(console.err.back(), "nothing playable; not written: C:\\TAVEL\\TaVM32M4.LIS");
   EXPECT_FALSE(lists.Has("C:\\TAVEL\\TaVM32M4.LIS"));
+}
+
+TEST_F(ListMaker, TakesMP3AndWMAOnlyWhenAsked) {
+  music.Put("C:\\M\\a.mp3");
+  music.Put("C:\\M\\c.WMA");
+  EXPECT_EQ(Run({"M3", "C:\\M", "C:\\M\\c.WMA"}), kWrittenWithRefusals);
+  EXPECT_EQ(lists.Content(kList), "C:\\M\\b.wav\r\nC:\\M\\ソ.mid\r\n");
+  EXPECT_EQ(console.err,
+            std::vector<std::string>{"left out: C:\\M\\c.WMA : not a type the player "
+                                     "plays (WAV MID RMI AIF AU SND; MP3 WMA with /M)"});
+
+  EXPECT_EQ(Run({"M3", "/R", "/M", "C:\\M"}), kWritten);
+  EXPECT_EQ(lists.Content(kList),
+            "C:\\M\\a.mp3\r\nC:\\M\\b.wav\r\nC:\\M\\c.WMA\r\nC:\\M\\ソ.mid\r\n");
 }
 
 TEST_F(ListMaker, AnExistingListIsReplacedOrAppendedToOnlyWhenAsked) {

@@ -30,6 +30,9 @@ TEST(ListRequestArguments, OptionsInEverySpellingMayStandAnywhere) {
   EXPECT_EQ(p.request.inputs, Args{"D:\\Music\\"});
   EXPECT_EQ(p.request.playerFolder, "E:\\Player\\");
   EXPECT_EQ(ParseArguments({"M1", "x"}).request.existing, ExistingList::Keep);
+  EXPECT_FALSE(ParseArguments({"M1", "x"}).request.mp3AndWma);
+  for (const char* mp3 : {"/M", "-m", "--mp3-wma"})
+    EXPECT_TRUE(ParseArguments({"M1", "x", mp3}).request.mp3AndWma) << mp3;
   for (const char* help : {"/?", "-h", "--help", "/H"})
     EXPECT_TRUE(ParseArguments({"M1", help}).request.help) << help;
 }

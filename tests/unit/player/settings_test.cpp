@@ -29,6 +29,7 @@ void ExpectSameSettings(const PlayerSettings& a, const PlayerSettings& b) {
   EXPECT_EQ(a.AutoPlay, b.AutoPlay);
   EXPECT_EQ(a.StartInTray, b.StartInTray);
   EXPECT_EQ(a.SavedIndex, b.SavedIndex);
+  EXPECT_EQ(a.Mp3AndWma, b.Mp3AndWma);
 }
 
 // --- Comma lists ---
@@ -117,10 +118,26 @@ TEST(ReadFromKey, NoKeyAtAllGivesTheDefaults) {
   EXPECT_TRUE(read.StandardColors);
   EXPECT_EQ(read.HistoryLimit, 0);
   EXPECT_FALSE(read.PlayBar);
+  EXPECT_FALSE(read.Mp3AndWma);
   EXPECT_EQ(ReadSavedIndex(*key), 0);
-  EXPECT_EQ(registry.accessLog, (std::vector<std::string>{
-                                    "read FILEHIS", "read SAISEIBAR", "read BackColor",
-                                    "read minihelp", "read MEMORY", "read SAISEIM", "read INDEX"}));
+  EXPECT_EQ(
+      registry.accessLog,
+      (std::vector<std::string>{"read FILEHIS", "read SAISEIBAR", "read BackColor", "read minihelp",
+                                "read MEMORY", "read SAISEIM", "read MP3WMA", "read INDEX"}));
+}
+
+TEST(ReadFromKey, MP3AndWMAPlayOnlyForAStoredNumberOtherThanZero) {
+  FakeRegistry registry;
+  auto key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
+  for (auto [stored, on] : {std::pair{"1", true},
+                            {"2", true},
+                            {"0", false},
+                            {"", false},
+                            {"yes", false},
+                            {"1,1", false}}) {
+    registry.Set(kSettingsKeyPath, "MP3WMA", stored);
+    EXPECT_EQ(ReadSettings(*key).Mp3AndWma, on) << stored;
+  }
 }
 
 TEST(ReadFromKey, ANegativeHistoryLimitIsABadValue) {
@@ -179,7 +196,7 @@ TEST(WindowPosition, CentringRoundsTowardZero) {
 SettingsSnapshot SampleSnapshot() {
   SettingsSnapshot s;
   s.WindowPosition = {-8, 120};
-  s.Settings = {30, true, false, true, 4, false, 2, false, true, true, -1};
+  s.Settings = {30, true, false, true, 4, false, 2, false, true, true, -1, true};
   s.WindowNumber = 2;
   return s;
 }
@@ -209,11 +226,12 @@ TEST_F(WriteSettingsTest, WritesEveryValueInOrderAndClosesTheKey) {
   EXPECT_EQ(Value("INDEX"), "-1,-1");
   EXPECT_EQ(Value("minihelp"), "1");
   EXPECT_EQ(Value("BackColor"), "0");
+  EXPECT_EQ(Value("MP3WMA"), "1");
   EXPECT_EQ(Value("WN"), "1");
   EXPECT_EQ(registry.accessLog,
             (std::vector<std::string>{"write FP", "write MEMORY", "write SAISEIM", "write FILEHIS",
                                       "write SAISEIBAR", "write INDEX", "write minihelp",
-                                      "write BackColor", "read WN", "write WN"}));
+                                      "write BackColor", "write MP3WMA", "read WN", "write WN"}));
   EXPECT_EQ(registry.openCount, 1);
   EXPECT_EQ(registry.openKeys, 0);
 }
@@ -231,7 +249,8 @@ TEST_F(WriteSettingsTest, CreatesTheKeyAndReadsBackTheSame) {
 
 TEST_F(WriteSettingsTest, FailedSavesAreReportedByLabelAndTheRestIsWritten) {
   registry.Set(kSettingsKeyPath, "WN", "2");
-  registry.failWrites = {"FP", "SAISEIM", "FILEHIS", "SAISEIBAR", "minihelp", "BackColor"};
+  registry.failWrites = {"FP",       "SAISEIM",   "FILEHIS", "SAISEIBAR",
+                         "minihelp", "BackColor", "MP3WMA"};
   registry.failDeletes = {"WN"};
   Write(SampleSnapshot());
   EXPECT_EQ(reports, (std::vector<std::string>{kSaveLabelPosition, kSaveLabelPlayMode,
