@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Inside a Wine session (scripts/wine-session.sh): the end-to-end tests against the shipping 32-bit
-# TaVEL32.EXE, driven by the 64-bit test program. Needs build/win32 (TaVEL32 and starts_32bit) and
-# build/win64 (e2e_tests and its helpers). Ends with 77, having run nothing, when this machine
-# cannot start a 32-bit Windows program.
+# TaVEL32.EXE, driven by the 64-bit test program. Needs build/win32 (TaVEL32, starts_32bit and
+# opens_mp3) and build/win64 (e2e_tests and its helpers). Ends with 77, having run nothing, when
+# this machine cannot start a 32-bit Windows program.
 #
 #   TAVEL_E2E_32BIT_FILTER  GoogleTest filter of the tests to run (all when unset)
 set -uo pipefail
@@ -26,5 +26,10 @@ environment=$(grep -o 'ENVIRONMENT "[^"]*"' "$w64/CTestTestfile.cmake" | head -1
   exit 1
 }
 mapfile -t variables <<<"$environment"
+# The MP3 the tests play, made as the 64-bit run makes it (the step never fails; a missing MP3 is
+# reported by the tests).
+ctest --test-dir "$w64" -R '^e2e_mp3_file$' >/dev/null
+# Whether MCI plays MP3 is asked with the 32-bit program's word size.
 exec env "${variables[@]}" TAVEL_EXE="$w32/TaVEL32.EXE" TAVEL_ARTIFACTS="$w32/artifacts" \
+  TAVEL_MP3_PROBE="$w32/opens_mp3.exe" \
   "$WINE" "$w64/e2e_tests.exe" --gtest_filter="${TAVEL_E2E_32BIT_FILTER:-*}"

@@ -12,6 +12,11 @@ packages=(
   gcc-multilib g++-multilib wine32:i386
   # Fuzzing the parsers: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
+  # MP3 and WMA through MCI: Wine plays them with GStreamer (for 32-bit Wine its i386 plugins);
+  # lame encodes the MP3 of the end-to-end tests.
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-base
+  gstreamer1.0-plugins-good:i386 gstreamer1.0-plugins-base:i386
+  lame
 )
 
 sudo_cmd=()

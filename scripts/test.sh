@@ -49,12 +49,21 @@ skip() {
   failed=1
 }
 
-# A run this machine cannot do at all (32-bit programs that do not start): noted in the summary in
-# capitals, without failing the run.
+# A run this machine cannot do at all (32-bit programs that do not start, MP3 that MCI cannot
+# open): noted in the summary in capitals, without failing the run.
 left_out=()
 leave_out() {
   results+=("LEFT OUT    $1: $2")
   left_out+=("$1: $2")
+}
+
+# What an end-to-end run could not test here: its tests note it in left-out.txt of its artefacts.
+leave_out_what_the_tests_noted() {
+  local run=$1 notes=$2/left-out.txt line
+  [ -f "$notes" ] || return 0
+  while IFS= read -r line; do
+    [ -n "$line" ] && leave_out "$run" "$line"
+  done <"$notes"
 }
 
 # Whether a 32-bit Linux program builds and starts here (an earlier machine answered "Exec format
@@ -105,7 +114,7 @@ step "fuzz: a short run of each target" bash scripts/fuzz.sh
 
 if step "win32: configure" cmake --preset win32 &&
   step "win32: build TaVEL32.EXE and TAVLIST.EXE" \
-    cmake --build --preset win32 -j "$jobs" --target TaVEL32 TAVLIST starts_32bit; then
+    cmake --build --preset win32 -j "$jobs" --target TaVEL32 TAVLIST starts_32bit opens_mp3; then
   step "win32: import check" ctest --test-dir build/win32 -R imports_only_system_dlls --no-tests=error
   step "release: dist/TaVEL32-1.1.zip built and checked" bash scripts/release.sh
 else
@@ -118,6 +127,7 @@ if step "win64: configure" cmake --preset win64 &&
   mkdir -p "$root/build/win64/artifacts"
   step "win64: import check and end-to-end tests under Wine" \
     bash scripts/wine-session.sh ctest --preset win64
+  leave_out_what_the_tests_noted "win64: end-to-end tests" "$root/build/win64/artifacts"
   step "screenshots to PNG" convert_screenshots
 else
   skip "win64: import check and end-to-end tests under Wine"
@@ -139,6 +149,7 @@ if [ -f build/win32/TaVEL32.EXE ] && [ -f build/win64/e2e_tests.exe ]; then
     results+=("FAIL  $((SECONDS - t0))s  win32: end-to-end tests (exit code $rc)")
     failed=1
   fi
+  leave_out_what_the_tests_noted "win32: end-to-end tests" "$root/build/win32/artifacts"
 else
   skip "win32: end-to-end tests"
 fi
@@ -148,7 +159,7 @@ printf '%s\n' "${results[@]}"
 if [ "${#left_out[@]}" -gt 0 ]; then
   echo
   echo "!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
-  echo "!!! THE 32-BIT PROGRAM WAS NOT FULLY TESTED ON THIS MACHINE:"
+  echo "!!! NOT EVERYTHING WAS TESTED ON THIS MACHINE:"
   printf '!!!   %s\n' "${left_out[@]}"
   echo "!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
 fi

@@ -27,8 +27,12 @@ std::string WindowsPathOf(const std::string& path) {
   return out;
 }
 
+std::string PathFromEnvironment(const char* name) {
+  return WindowsPathOf(Variable(name));
+}
+
 std::string BuiltExePath() {
-  return WindowsPathOf(Variable("TAVEL_EXE"));
+  return PathFromEnvironment("TAVEL_EXE");
 }
 
 REGSAM ProgramRegistryView() {
@@ -51,6 +55,13 @@ std::string ArtifactsFolder() {
   if (folder.back() != '\\') folder += '\\';
   MakeFolders(folder);
   return folder;
+}
+
+void NoteLeftOut(const std::string& what) {
+  if (FILE* file = std::fopen((ArtifactsFolder() + "left-out.txt").c_str(), "a")) {
+    std::fprintf(file, "%s\n", what.c_str());
+    std::fclose(file);
+  }
 }
 
 void E2eEnvironment::SetUp() {
