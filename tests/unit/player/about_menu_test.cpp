@@ -42,14 +42,6 @@ TEST_F(AboutMenu, ShowsTheProductAndTheStoredVersion) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(AboutMenu, NamesMP3AndWMAWhileTheyArePlayed) {
-  TTAVEL32KOLAP& p = Start();
-  p.MP3WMA.Click();
-  EXPECT_EQ(ShowAbout(p).at(4), "*.WAV;*.MID;*.MP3;*.WMAﾌｧｲﾙ等対応。");
-  p.MP3WMA.Click();
-  EXPECT_EQ(ShowAbout(p).at(4), "*.WAV;*.MID;*.RMI;*.AIFﾌｧｲﾙ等対応。");
-}
-
 TEST_F(AboutMenu, AnUnknownVersionShowsQuestionMarks) {
   TTAVEL32KOLAP& p = Start();
   for (const char* stored : {"", "abc", "255"}) {
