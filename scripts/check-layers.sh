@@ -52,14 +52,16 @@ while IFS= read -r hit; do
   [ "$target" = "$include" ] && target=$folder
   count=$((count + 1))
   if [ -z "${may[$folder]+set}" ]; then
-    [ -n "${unknown[$folder]+set}" ] || echo "${src##*/}/$rel: the folder $folder has no floor in the table"
+    [ -n "${unknown[$folder]+set}" ] ||
+      echo "${src##*/}/$rel: the folder $folder has no floor in the table"
     unknown[$folder]=1
     failed=1
   elif [ "$target" != "$folder" ] && [[ " ${may[$folder]} " != *" $target "* ]]; then
     if [ -n "${known[$rel $include]+set}" ]; then
       used["$rel $include"]=1
     else
-      echo "${src##*/}/$rel:$line: includes \"$include\", but $folder may include only: ${may[$folder]:-(nothing)}"
+      echo "${src##*/}/$rel:$line: includes \"$include\"," \
+        "but $folder may include only: ${may[$folder]:-(nothing)}"
       failed=1
     fi
   fi
@@ -67,7 +69,8 @@ done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$src" --inc
   --include='*.cpp' --include='*.rc' | sort)
 
 for climb in "${!known[@]}"; do
-  [ -n "${used[$climb]+set}" ] || echo "note: the known climb \"$climb\" is gone; strike it from the table"
+  [ -n "${used[$climb]+set}" ] ||
+    echo "note: the known climb \"$climb\" is gone; strike it from the table"
 done
 if [ "$failed" -ne 0 ]; then
   echo "include layers: an include climbs a floor (the table is in scripts/check-layers.sh)"

@@ -11,7 +11,8 @@ printf '#include "base/c.h"\n' >"$tree/src/ui/b.h"
 touch "$tree/src/base/c.h"
 
 out=$(bash "$check" "$tree/src") && { echo "a climb passed: $out"; exit 1; }
-grep -qF 'src/text/a.h:2: includes "ui/b.h"' <<<"$out" || { echo "the climb is not named: $out"; exit 1; }
+grep -qF 'src/text/a.h:2: includes "ui/b.h"' <<<"$out" ||
+  { echo "the climb is not named: $out"; exit 1; }
 printf '#include "base/c.h"\n' >"$tree/src/text/a.h"
 bash "$check" "$tree/src" >/dev/null || { echo "includes that go down failed"; exit 1; }
 echo "the layer check catches a climb"
