@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The one test command: installs what is missing, runs the native unit tests (plain, under the
-# sanitizers and as a 32-bit program), a short fuzz run of the parsers, builds both Windows
-# executables and the release zip, and runs the end-to-end tests under Wine against the 64-bit and
-# the shipping 32-bit TaVEL32.EXE.
+# The one test command: installs what is missing, checks that no include climbs a floor of src/,
+# runs the native unit tests (plain, under the sanitizers and as a 32-bit program), a short fuzz run
+# of the parsers, builds both Windows executables and the release zip, and runs the end-to-end tests
+# under Wine against the 64-bit and the shipping 32-bit TaVEL32.EXE.
 #
 #   bash scripts/test.sh
 #
@@ -100,6 +100,7 @@ step "install packages" bash scripts/install-deps.sh || {
   exit 1
 }
 
+step "layers: no include of src/ climbs a floor" bash scripts/check-layers.sh
 native_preset native
 native_preset sanitize
 # The unit tests once more as a 32-bit program: sizes, time and record layouts of the shipping build.

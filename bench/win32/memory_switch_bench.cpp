@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/entry.h"
 #include "bare_list_box.h"
 #include "platform/win32/win32_services.h"
 #include "player/list_file.h"
 #include "player/player_window.h"
+#include "product/entry_state.h"
 #include "ui/application.h"
 #include "ui/win32/win32_ui.h"
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "product/entry_state.h"
 #include "product/identity.h"
 
 namespace tavel {
@@ -16,22 +17,6 @@ class Application;
 class Form;
 class Process;
 class Registry;
-
-// What the process is for; the setup window acts on it.
-enum ModeCodeValue : std::int32_t {
-  kModeNormal = 0,
-  kModeUninstall = 1,
-  kModeUninstallerCopy = 2,
-  kModeUninstallRefused = 999,
-};
-
-// What the entry sequence leaves behind for the main window.
-struct EntryState {
-  std::int32_t ModeCode = kModeNormal;
-  std::int32_t UninstallCounter = 0;
-  std::string UninstallerName;
-  WindowHandle OtherPlayerWindow = 0;
-};
 
 enum class MainWindowKind { None, Player, Setup };
 

@@ -3,10 +3,10 @@
 
 #include <memory>
 
+#include "base/scoped_value.h"
 #include "dialogs/dialog_form.h"
 #include "dialogs/program_icon.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

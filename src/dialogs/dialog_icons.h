@@ -1,7 +1,7 @@
 // The icons of the dialog boxes, drawn by code as 32 x 32 bitmaps in the 16 standard colours.
 #pragma once
 
-#include "ui/geometry.h"
+#include "base/geometry.h"
 #include "ui/image.h"
 
 namespace tavel {

@@ -2,8 +2,8 @@
 // colour.
 #pragma once
 
+#include "base/geometry.h"
 #include "platform/desktop.h"
-#include "ui/geometry.h"
 
 namespace tavel {
 

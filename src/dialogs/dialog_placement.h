@@ -3,9 +3,9 @@
 
 #include <optional>
 
+#include "base/geometry.h"
 #include "dialogs/work_area.h"
 #include "platform/desktop.h"
-#include "ui/geometry.h"
 
 namespace tavel {
 

@@ -3,7 +3,7 @@
 // the application's icon.
 #pragma once
 
-#include "ui/geometry.h"
+#include "base/geometry.h"
 #include "ui/image.h"
 
 namespace tavel {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ui/scoped_value.h"
+#include "base/scoped_value.h"
 
 namespace tavel {
 

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/scoped_value.h"
 #include "dialogs/dialog_form.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

@@ -4,10 +4,10 @@
 
 #include <memory>
 
+#include "base/scoped_value.h"
 #include "dialogs/dialog_form.h"
 #include "dialogs/dialog_icons.h"
 #include "dialogs/dialog_layout.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

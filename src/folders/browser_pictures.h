@@ -3,8 +3,8 @@
 // background.
 #pragma once
 
+#include "base/geometry.h"
 #include "folders/folder_browser.h"
-#include "ui/geometry.h"
 #include "ui/image.h"
 
 namespace tavel {

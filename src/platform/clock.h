@@ -1,19 +1,11 @@
-// The local date and time, and the locale's separators for dates, times and thousands.
+// The clock: the local date and time, and the locale's separators for dates, times and thousands.
 #pragma once
 
 #include <string>
 
-namespace tavel {
+#include "base/date_time.h"
 
-struct DateTime {
-  int year = 1980;
-  int month = 1;
-  int day = 1;
-  int dayOfWeek = 2;  // 0 = Sunday
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
-};
+namespace tavel {
 
 class Clock {
  public:

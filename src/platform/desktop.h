@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/geometry.h"
+#include "base/geometry.h"
 
 namespace tavel {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
+#include "base/date_time.h"
 
 namespace tavel {
 

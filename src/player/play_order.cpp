@@ -2,9 +2,9 @@
 // commands, and the advance step that chooses the next entry of the play list.
 #include <chrono>
 
+#include "base/scoped_value.h"
 #include "player/player_window.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

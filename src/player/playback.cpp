@@ -2,6 +2,7 @@
 // bar and the end of a play sequence.
 #include <algorithm>
 
+#include "base/scoped_value.h"
 #include "platform/mci.h"
 #include "player/file_info.h"
 #include "player/playback_rules.h"
@@ -9,7 +10,6 @@
 #include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

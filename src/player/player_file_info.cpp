@@ -1,11 +1,11 @@
 // The player window's file information: the status bar for the selected entry, the name-only list
 // and the switches of the name display.
+#include "base/scoped_value.h"
 #include "player/file_info.h"
 #include "player/player_window.h"
 #include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

@@ -1,7 +1,7 @@
 // The history menu command: the user sets how many files the history keeps, 0 for none.
+#include "base/scoped_value.h"
 #include "player/player_window.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

@@ -1,6 +1,7 @@
 // The player window's creation, its staged start-up and the forced exit after a failed stage.
 #include <new>
 
+#include "base/scoped_value.h"
 #include "dialogs/dialog_placement.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
@@ -10,7 +11,6 @@
 #include "player/window_number.h"
 #include "text/date_format.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

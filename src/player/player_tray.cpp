@@ -1,10 +1,10 @@
 // The task tray: the icon whose tip follows the window title, the icon's two pop-up menus, and
 // entering and leaving the tray.
+#include "base/scoped_value.h"
 #include "player/player_window.h"
 #include "player/tray_icon.h"
 #include "text/sjis.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 
-#include "app/entry.h"
 #include "dialogs/about_box.h"
 #include "dialogs/stack_box.h"
 #include "dialogs/tm_set_box.h"
@@ -19,6 +18,7 @@
 #include "platform/tray.h"
 #include "player/player_state.h"
 #include "player/settings.h"
+#include "product/entry_state.h"
 #include "product/identity.h"
 #include "ui/controls.h"
 #include "ui/form.h"

@@ -1,10 +1,10 @@
 // The player window's titles, status panels, resizing, painting and list colours.
 #include <algorithm>
 
+#include "base/scoped_value.h"
 #include "dialogs/dialog_painting.h"
 #include "player/player_window.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/geometry.h"
 #include "platform/named_mutex.h"
 #include "platform/registry.h"
-#include "ui/geometry.h"
 
 namespace tavel {
 

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/scoped_value.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/registry.h"
@@ -15,7 +16,6 @@
 #include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/entry.h"
 #include "dialogs/kolap_box.h"
 #include "dialogs/yes_no_box.h"
 #include "folders/folder_dialog.h"
 #include "platform/registry.h"
 #include "platform/services.h"
+#include "product/entry_state.h"
 #include "product/identity.h"
 #include "ui/controls.h"
 #include "ui/form.h"

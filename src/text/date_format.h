@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/clock.h"
+#include "base/date_time.h"
 
 namespace tavel {
 

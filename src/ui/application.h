@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "base/scoped_value.h"
 #include "ui/backend.h"
-#include "ui/scoped_value.h"
 
 namespace tavel {
 

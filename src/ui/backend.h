@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/geometry.h"
+#include "base/geometry.h"
 
 namespace tavel {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/geometry.h"
+#include "base/geometry.h"
 
 namespace tavel {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/geometry.h"
 #include "ui/control_binder.h"
-#include "ui/geometry.h"
 
 namespace tavel {
 

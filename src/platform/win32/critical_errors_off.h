@@ -4,17 +4,19 @@
 
 #include <windows.h>
 
+#include "base/scoped_value.h"
+
 namespace tavel {
 
-class CriticalErrorsOff {
+// Setting the error mode is the only way to learn the one before it (the oldest systems cannot
+// read it), so the mode is set once to learn the previous one and once more by the scoped value.
+class CriticalErrorsOff : ScopedValue<UINT> {
  public:
-  CriticalErrorsOff() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-  ~CriticalErrorsOff() { SetErrorMode(previous_); }
-  CriticalErrorsOff(const CriticalErrorsOff&) = delete;
-  CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
+  CriticalErrorsOff()
+      : ScopedValue(SetMode, SetErrorMode(SEM_FAILCRITICALERRORS), SEM_FAILCRITICALERRORS) {}
 
  private:
-  UINT previous_;
+  static void SetMode(const UINT& mode) { SetErrorMode(mode); }
 };
 
 }  // namespace tavel

@@ -33,7 +33,7 @@ class Win32DdeConversation : public DdeConversation {
   Win32DdeConversation(DWORD instance, HCONV conv) : instance_(instance), conv_(conv) {}
 
   std::optional<std::string> Request(const std::string& item) override {
-    DdeStringHandle itemName(instance_, item);
+    DdeStringHandle itemName = OwnDdeString(instance_, item);
     if (!itemName.Get()) return std::nullopt;
     DdeDataHandle data(DdeClientTransaction(nullptr, 0, conv_.Get(), itemName.Get(), CF_TEXT,
                                             XTYP_REQUEST, kRequestTimeoutMs, nullptr));
@@ -60,8 +60,8 @@ class Win32DdeConversation : public DdeConversation {
 };
 
 HCONV TryConnect(DWORD instance, const std::string& service, const std::string& topic) {
-  DdeStringHandle serviceName(instance, service);
-  DdeStringHandle topicName(instance, topic);
+  DdeStringHandle serviceName = OwnDdeString(instance, service);
+  DdeStringHandle topicName = OwnDdeString(instance, topic);
   if (!serviceName.Get() || !topicName.Get()) return nullptr;
   return DdeConnect(instance, serviceName.Get(), topicName.Get(), nullptr);
 }

@@ -46,7 +46,7 @@ class PanelPeer : public DrawnPeer {
     }
     const std::string& caption = control_.Caption();
     if (caption.empty()) return;
-    SelectedObject font(dc, Ui().Gdi().FontFor(control_.GetFont()));
+    SelectedObject font = SelectInto(dc, Ui().Gdi().FontFor(control_.GetFont()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColor(control_, COLOR_BTNTEXT));
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
@@ -146,8 +146,8 @@ class RadioGroupPeer : public DrawnPeer {
   }
 
   int CaptionHeight() const {
-    WindowDC dc(hwnd_);
-    SelectedObject font(dc.Get(), Ui().Gdi().FontFor(control_.GetFont()));
+    WindowDC dc = OwnWindowDC(hwnd_);
+    SelectedObject font = SelectInto(dc.Get(), Ui().Gdi().FontFor(control_.GetFont()));
     TEXTMETRICA tm{};
     GetTextMetricsA(dc.Get(), &tm);
     return tm.tmHeight;

@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "ui/geometry.h"
+#include "base/geometry.h"
 
 namespace tavel {
 

@@ -64,7 +64,7 @@ void GdiCanvas::Fill(const Rect& r, Color color) {
 }
 
 void GdiCanvas::WriteText(const Rect& r, const std::string& text, const Font& font, Color color) {
-  SelectedObject selected(dc_, gdi_.FontFor(font));
+  SelectedObject selected = SelectInto(dc_, gdi_.FontFor(font));
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, color);
   RECT rect = ToRect(r);

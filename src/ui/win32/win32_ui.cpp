@@ -72,8 +72,8 @@ Size Win32Ui::FrameSize(const Form& form) {
 Size Win32Ui::MeasureText(const Font& font, const std::string& text) {
   // An empty text still takes one line (as wide as a blank), as a label shows it.
   const std::string measured = text.empty() ? std::string(" ") : text;
-  WindowDC dc(nullptr);
-  SelectedObject selected(dc.Get(), gdi_.FontFor(font));
+  WindowDC dc = OwnWindowDC(nullptr);
+  SelectedObject selected = SelectInto(dc.Get(), gdi_.FontFor(font));
   RECT r{0, 0, 0, 0};
   DrawTextA(dc.Get(), measured.c_str(), static_cast<int>(measured.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_LEFT);

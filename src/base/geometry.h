@@ -1,4 +1,4 @@
-// Plain geometry and colour values shared by controls, forms and dialogs.
+// Plain geometry, colour and font values: the screen, controls, forms and dialogs all use them.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Values set for a stretch of code: given back on every way out, nested sections included.
-#include "ui/scoped_value.h"
+#include "base/scoped_value.h"
 
 #include <gtest/gtest.h>
 
