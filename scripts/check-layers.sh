@@ -36,6 +36,8 @@ declare -A known=(
   ["listmaker/list_maker.cpp player/list_file.h"]=1
   ["listmaker/playlist.cpp player/list_file.h"]=1
   ["listmaker/selection.cpp player/playback_rules.h"]=1
+  ["listmaker/selection.h player/playback_rules.h"]=1
+  ["listmaker/list_maker.cpp player/playback_rules.h"]=1
 )
 declare -A used=() unknown=()
 failed=0
