@@ -126,6 +126,19 @@ TEST_F(InstalledProgram, DecliningTheHistoryKeepsItAndItsFolder) {
   EXPECT_FALSE(entry_.Exists());
 }
 
+// A read-only program would refuse every deletion: the copy clears the attribute and goes on.
+TEST_F(InstalledProgram, AReadOnlyProgramIsRemovedToo) {
+  Install("C:\\KolapRO", "C:\\KolapRO\\TaVIN32\\");
+  ASSERT_TRUE(SetFileAttributesA(exe_.c_str(), FILE_ATTRIBUTE_READONLY));
+  RemoveThroughSoftwareList();
+  ASSERT_TRUE(Answer(kAskUninstall, true));
+  ASSERT_TRUE(Answer(kAskHistory, true));
+  ASSERT_TRUE(Acknowledge(kCompleted));
+  EXPECT_TRUE(remover_->WaitForExit());
+  EXPECT_FALSE(FileExists(exe_));
+  EXPECT_EQ(GetFileAttributesA("C:\\KolapRO"), INVALID_FILE_ATTRIBUTES);
+}
+
 // The whole round: what the install dialogue put in place, in a folder with a blank, the software
 // list's remove command takes away again.
 TEST_F(InstalledProgram, WhatTheInstallDialogueInstalledIsRemovedAgain) {
