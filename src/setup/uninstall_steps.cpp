@@ -125,10 +125,11 @@ void TTVLSETUPForm::Timer1Timer() {
 
 // A program started with /uninstall from another folder than the one the install recorded (a
 // download of it, say) would remove the install's registry entries and then delete its own
-// files, leaving the installed program without any way to remove it. It refuses instead, before
-// anything is changed, and names the installed program, whose uninstall is the one that works.
-// Removing the installed program from here is not attempted: what lies in that folder is not
-// this program's to judge. A program not installed at all (no folder recorded) goes on.
+// files, leaving the installed program behind with nothing to remove it. It refuses instead,
+// before anything is changed, and names the installed program, whose own uninstall (the one the
+// software list starts) removes it completely. Deleting the recorded folder's files from here is
+// not attempted: this copy cannot tell what that folder holds now, and a refusal loses nothing.
+// Without a recorded folder there is nothing to compare with, and the uninstall goes on.
 bool TTVLSETUPForm::IsInstalledCopy(const std::string& own) {
   const std::string installed = ReadValue(services_.registry, ProductKeyPath(), "EXEPATH");
   if (installed.empty() || SamePath(services_.files, installed, FolderOf(own))) return true;

@@ -116,10 +116,9 @@ class Install : public ::testing::Test {
     HWND window = setup.WaitForWindow(kSetupClass);
     EXPECT_TRUE(window && WaitUntil([&] { return IsShown(window); }, kWindowTimeoutMs));
     EXPECT_TRUE(TypeText(WaitForControl(window, "Edit1"), folder));
-    // Typed into the group box's edit field, which tells the box of the change.
-    HWND groupBox = WaitForControl(window, "ComboBox1");
-    if (!group.empty())
-      EXPECT_TRUE(TypeText(FindWindowExA(groupBox, nullptr, "Edit", nullptr), group));
+    if (!group.empty()) {
+      EXPECT_TRUE(TypeText(WaitForControl(window, "ComboBox1"), group));
+    }
     EXPECT_TRUE(Click(WaitForControl(window, "Button3")));
     return setup;
   }

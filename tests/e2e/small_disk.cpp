@@ -6,14 +6,16 @@
 #include <optional>
 #include <vector>
 
+#include "wait.h"
+
 namespace tavel::e2e {
 
 namespace {
 
-constexpr DWORD kShellTimeoutMs = 30000;
+constexpr int kShellTimeoutMs = 15000;
 
-// Runs a command of the Linux shell and waits for it. Wine starts Linux programs like any other
-// but does not hand their exit codes back reliably, so callers look at what the command did.
+// Starts a command of the Linux shell. Wine starts Linux programs like any other but cannot wait
+// for them or read their exit codes, so callers wait until they see what the command did.
 bool RunShell(const std::string& command) {
   std::string line = "Z:\\bin\\sh -c \"" + command + "\"";
   STARTUPINFOA si{};
@@ -22,7 +24,6 @@ bool RunShell(const std::string& command) {
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                       nullptr, &si, &pi))
     return false;
-  WaitForSingleObject(pi.hProcess, kShellTimeoutMs);
   CloseHandle(pi.hProcess);
   CloseHandle(pi.hThread);
   return true;
@@ -57,8 +58,13 @@ SmallDisk::SmallDisk(char letter, int kilobytes) : letter_(letter) {
   mounted_ = RunShell("mkdir -p '" + mountPoint_ +
                       "' && mount -t tmpfs -o size=" + std::to_string(kilobytes) + "k tmpfs '" +
                       mountPoint_ + "' && ln -sfn '" + mountPoint_ + "' '" + link_ + "'");
-  auto total = Space(Root(), true);
-  ready_ = total && total->QuadPart <= (static_cast<ULONGLONG>(kilobytes) + 64) * 1024;
+  const ULONGLONG most = (static_cast<ULONGLONG>(kilobytes) + 64) * 1024;
+  ready_ = mounted_ && WaitUntil(
+                           [&] {
+                             auto total = Space(Root(), true);
+                             return total && total->QuadPart <= most;
+                           },
+                           kShellTimeoutMs);
   if (!ready_)
     why_ = "cannot mount a tmpfs of " + std::to_string(kilobytes) + "k at " + mountPoint_ +
            " and link it as " + Root() + " (mounting needs root and the right to mount)";
@@ -66,7 +72,12 @@ SmallDisk::SmallDisk(char letter, int kilobytes) : letter_(letter) {
 
 SmallDisk::~SmallDisk() {
   if (!mounted_) return;
-  RunShell("rm -f '" + link_ + "'; umount -l '" + mountPoint_ + "'; rmdir '" + mountPoint_ + "'");
+  const std::string seen = "Z:" + mountPoint_;  // the Linux folder as Windows sees it
+  if (!RunShell("rm -f '" + link_ + "'; umount -l '" + mountPoint_ + "'; rmdir '" + mountPoint_ +
+                "'"))
+    return;
+  WaitUntil([&] { return GetFileAttributesA(seen.c_str()) == INVALID_FILE_ATTRIBUTES; },
+            kShellTimeoutMs);
 }
 
 bool SmallDisk::FillLeaving(unsigned long long leftBytes) const {

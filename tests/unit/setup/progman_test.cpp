@@ -27,17 +27,6 @@ TEST(ProgmanMacros, QuoteEveryArgumentThatHoldsABlankACommaOrAParenthesis) {
   EXPECT_EQ(CreateGroupMacro("音楽(BGM)"), "[CreateGroup(\"音楽(BGM)\")]\r\n");
   // The bytes of the title are Shift-JIS: 楽 is 0x8A 0x79.
   EXPECT_EQ(DeleteItemMacro(title).substr(13, 2), "\x8A\x79");
-
-  // Such a group gets its item and loses it again.
-  FakeProgman progman;
-  for (const std::string& macro :
-       {CreateGroupMacro("音楽 (BGM)"), AddItemMacro("C:\\P (x86)\\TaVEL32.EXE", title)})
-    SendProgmanMacro(progman, macro);
-  EXPECT_EQ(progman.groups, Names{"音楽 (BGM)"});
-  EXPECT_EQ(progman.itemPrograms["楽蔵32 T-VEL"], "C:\\P (x86)\\TaVEL32.EXE");
-  SendProgmanMacro(progman, ShowGroupMacro("音楽 (BGM)"));
-  SendProgmanMacro(progman, DeleteItemMacro(title));
-  EXPECT_FALSE(progman.HasItem("音楽 (BGM)", "楽蔵32 T-VEL"));
 }
 
 TEST(SendProgmanMacro, UsesOneConversationPerMacroAndReportsEachFailure) {
