@@ -121,6 +121,17 @@ class FileSystem {
   // kAttrSearchFiltered): the whole find first, next and close, with the system's critical-error
   // boxes off. "." and ".." are never returned.
   virtual DirectoryListing SearchFolder(const std::string& pattern, std::uint32_t allowed) = 0;
+
+  // --- Putting the program in place and taking it away ---
+  // Puts the complete file `replacement` in the place of `path` in one step, replacing a file of
+  // that name unless it is read-only. False when that fails: the file at `path` stays as it was
+  // and `replacement` is removed.
+  virtual bool ReplaceFileWith(const std::string& path, const std::string& replacement) = 0;
+  // Clears the read-only attribute of a file; false when it cannot be changed.
+  virtual bool ClearReadOnly(const std::string& path) = 0;
+  // The full path with every short name (KOLAPP~1) in its long form; as far as the path does not
+  // exist it keeps its full form. Empty when it cannot be expanded.
+  virtual std::string LongPath(const std::string& path) = 0;
 };
 
 }  // namespace tavel

@@ -21,20 +21,32 @@ bool CopyBlocks(OpenFile& from, OpenFile& to) {
   }
 }
 
+// Writes the whole source with its date into `temporary` and closes it; false on any failure.
+bool WriteDatedCopy(FileSystem& files, OpenFile& from, const std::string& temporary) {
+  std::optional<FileStamp> stamp = from.LastWrite();
+  std::unique_ptr<OpenFile> to = files.CreateToWrite(temporary);
+  if (!to) return false;
+  if (!CopyBlocks(from, *to)) return false;
+  // A date that cannot be set does not undo a complete copy.
+  if (stamp) to->SetLastWrite(*stamp);
+  return true;
+}
+
 }  // namespace
+
+std::string CopyTemporaryName(const std::string& destination) {
+  return destination + ".new";
+}
 
 bool CopyFileKeepDate(FileSystem& files, const std::string& source,
                       const std::string& destination) {
   std::unique_ptr<OpenFile> from = files.OpenToRead(source);
   if (!from) return false;
-  std::optional<FileStamp> stamp = from->LastWrite();
-  std::unique_ptr<OpenFile> to = files.CreateToWrite(destination);
-  if (!to) return false;
-  const bool copied = CopyBlocks(*from, *to);
-  // The date goes on whatever was written, so that even a partial copy is not taken for a newer
-  // file. A date that cannot be set does not undo a complete copy.
-  if (stamp) to->SetLastWrite(*stamp);
-  return copied;
+  const std::string temporary = CopyTemporaryName(destination);
+  if (WriteDatedCopy(files, *from, temporary) && files.ReplaceFileWith(destination, temporary))
+    return true;
+  files.RemoveFile(temporary);
+  return false;
 }
 
 }  // namespace tavel

@@ -10,18 +10,33 @@ std::string FolderOf(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
+namespace {
+
+// The index of the backslash that ends the root: the first (C:\), or the fourth on a network
+// path (\\SERVER\SHARE\); npos when the path has no such backslash.
+std::size_t RootEnd(const std::string& path) {
+  std::size_t rootBackslashes = path.rfind("\\\\", 0) == 0 ? 4 : 1;
+  for (std::size_t i = 0; i < path.size(); i = NextCharIndex(path, i)) {
+    if (path[i] == '\\' && --rootBackslashes == 0) return i;
+  }
+  return std::string::npos;
+}
+
+}  // namespace
+
+std::string RootOf(const std::string& path) {
+  std::size_t end = RootEnd(path);
+  return end == std::string::npos ? path : path.substr(0, end + 1);
+}
+
 std::vector<std::string> EmptiedFolderChain(const std::string& program) {
   const std::string folder = FolderOf(program);
-  // The root ends at the first backslash (C:\), or at the fourth on a network path.
-  std::size_t rootBackslashes = folder.rfind("\\\\", 0) == 0 ? 4 : 1;
   std::vector<std::string> chain;
-  for (std::size_t i = 0; i < folder.size(); i = NextCharIndex(folder, i)) {
-    if (folder[i] != '\\') continue;
-    if (rootBackslashes > 0) {
-      --rootBackslashes;
-    } else {
-      chain.insert(chain.begin(), folder.substr(0, i));
-    }
+  const std::size_t root = RootEnd(folder);
+  if (root == std::string::npos) return chain;
+  for (std::size_t i = NextCharIndex(folder, root); i < folder.size();
+       i = NextCharIndex(folder, i)) {
+    if (folder[i] == '\\') chain.insert(chain.begin(), folder.substr(0, i));
   }
   return chain;
 }

@@ -10,10 +10,10 @@
 #include "player/list_file.h"
 #include "setup/copy_file_keep_date.h"
 #include "setup/progman.h"
+#include "setup/same_path.h"
 #include "setup/setup_registry.h"
 #include "setup/setup_window.h"
 #include "setup/uninstall_command.h"
-#include "text/name_case.h"
 #include "text/path.h"
 #include "ui/application.h"
 
@@ -35,10 +35,15 @@ bool TTVLSETUPForm::Install() {
   std::vector<std::string> prefixes = PathPrefixes(folder);
   if (!MakeFolders(folder, prefixes)) return false;
   // The install folder as the deepest of the folders names it; "\" names none.
-  const std::string target = prefixes.empty() ? "" : WithBackslash(prefixes.back());
-  if (target.empty() || target == "\\") return StopInstall("[  ]\nデータが不正です");
+  const std::string deepest = prefixes.empty() ? "" : WithBackslash(prefixes.back());
+  if (deepest.empty() || deepest == "\\") return StopInstall("[  ]\nデータが不正です");
+  // By its long name, however it was typed: the registry and the items name it plainly.
+  const std::string longName = services_.files.LongPath(deepest);
+  const std::string target = longName.empty() ? deepest : WithBackslash(longName);
   const std::string exePath = target + ExeFileName;
   if (!CopyProgramFiles(target)) return false;
+  // Nothing is recorded for a program that is not there.
+  if (!services_.files.FileExists(exePath)) return StopCopy(ExeFileName);
   App().ProcessMessages();
   if (!WriteInstallKey(target)) return false;
   App().ProcessMessages();
@@ -83,16 +88,24 @@ bool TTVLSETUPForm::MakeFolders(const std::string& folder,
   return true;
 }
 
-// Both files are taken by their own names from the running program's folder, whatever the
-// program is called; installing into that folder copies nothing.
+// The running program goes in as TaVEL32.EXE whatever it is called (a download may be
+// TaVEL32(1).EXE), so that the folder holds the very program being installed; the help text is
+// taken by its own name from beside it. A file that already is its own target, such as the
+// program when the chosen folder is the one it runs from, is not copied.
 bool TTVLSETUPForm::CopyProgramFiles(const std::string& target) {
-  const std::string source = ExecutableFolder(services_.process.OwnPath());
-  if (UpperCaseName(source) == UpperCaseName(target)) return true;
-  for (const std::string& name : {ExeFileName, TextFileName}) {
-    if (!CopyFileKeepDate(services_.files, source + name, target + name))
-      return StopInstall(name + "\nファイルのコピーに失敗しました・・・");
-  }
+  const std::string own = services_.process.OwnPath();
+  const std::string source = ExecutableFolder(own);
+  if (!SamePath(services_.files, own, target + ExeFileName) &&
+      !CopyFileKeepDate(services_.files, own, target + ExeFileName))
+    return StopCopy(ExeFileName);
+  if (!SamePath(services_.files, source, target) &&
+      !CopyFileKeepDate(services_.files, source + TextFileName, target + TextFileName))
+    return StopCopy(TextFileName);
   return true;
+}
+
+bool TTVLSETUPForm::StopCopy(const std::string& name) {
+  return StopInstall(name + "\nファイルのコピーに失敗しました・・・");
 }
 
 bool TTVLSETUPForm::WriteInstallKey(const std::string& target) {

@@ -34,20 +34,27 @@ void MoveToEnd(std::vector<std::string>& names, const std::string& name, bool ad
 
 }  // namespace
 
+std::string MacroArgument(const std::string& text) {
+  const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
+  // The bytes looked for are below 0x40, so no second byte of a double-byte character is one.
+  if (quoted || text.find_first_of(" ,()") == std::string::npos) return text;
+  return "\"" + text + "\"";
+}
+
 std::string CreateGroupMacro(const std::string& group) {
-  return "[CreateGroup(" + group + ")]" + kCrLf;
+  return "[CreateGroup(" + MacroArgument(group) + ")]" + kCrLf;
 }
 
 std::string AddItemMacro(const std::string& exePath, const std::string& itemTitle) {
-  return "[AddItem(" + exePath + "," + itemTitle + ")]" + kCrLf;
+  return "[AddItem(" + MacroArgument(exePath) + "," + MacroArgument(itemTitle) + ")]" + kCrLf;
 }
 
 std::string ShowGroupMacro(const std::string& group) {
-  return "[ShowGroup(" + group + ",1)]" + kCrLf;
+  return "[ShowGroup(" + MacroArgument(group) + ",1)]" + kCrLf;
 }
 
 std::string DeleteItemMacro(const std::string& itemTitle) {
-  return "[DeleteItem(" + itemTitle + ")]" + kCrLf;
+  return "[DeleteItem(" + MacroArgument(itemTitle) + ")]" + kCrLf;
 }
 
 std::string SendProgmanMacro(DdeClient& dde, const std::string& macro) {

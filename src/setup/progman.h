@@ -18,8 +18,13 @@ constexpr const char* kProgmanTopic = "PROGMAN";
 constexpr const char* kMakerGroupOld = "KOLAP SOFT";
 constexpr const char* kMakerGroup = "KOLAP SOFT32";
 
-// The macros, each ended by CR LF. Arguments go in exactly as given: no quotes are added, also
-// around a path with blanks (Program Manager takes the item's path up to the comma).
+// An argument as Program Manager reads it: it ends an argument that is not in double quotes at
+// the first comma or closing parenthesis, so a text holding a blank, a comma or a parenthesis
+// (C:\Program Files (x86)\..., a group typed as 音楽 (BGM)) goes in quotes. Any other text, and one
+// already in quotes (the item's title), goes in as it is.
+std::string MacroArgument(const std::string& text);
+
+// The macros, each ended by CR LF, with their arguments as MacroArgument gives them.
 std::string CreateGroupMacro(const std::string& group);
 std::string AddItemMacro(const std::string& exePath, const std::string& itemTitle);
 std::string ShowGroupMacro(const std::string& group);

@@ -77,6 +77,8 @@ class TTVLSETUPForm : public Form {
   // What step 2 took from the hand-off key: the program to delete, and "n" to keep its folders.
   std::string HandoffFile;
   std::string HandoffRmDir;
+  // How often step 2 has found the program still there.
+  int DeleteAttempts = 0;
 
  private:
   void SetUpControls();
@@ -91,6 +93,7 @@ class TTVLSETUPForm : public Form {
   bool CheckEntries();
   bool MakeFolders(const std::string& folder, const std::vector<std::string>& prefixes);
   bool CopyProgramFiles(const std::string& target);
+  bool StopCopy(const std::string& name);
   bool WriteInstallKey(const std::string& target);
   void AddProgmanItems(const std::string& exePath);
   bool WriteUninstallEntry(const std::string& exePath);
@@ -101,7 +104,9 @@ class TTVLSETUPForm : public Form {
   void RemoveInstallation(const std::string& folder);
   void RemoveProgmanItem(const std::string& group);
   bool WriteHandoff(const std::string& ownPath);
-  void StartUninstallerCopy(const std::string& copyPath);
+  void StartUninstallerCopy(const std::string& own, const std::string& copy, bool kept);
+  bool IsInstalledCopy(const std::string& own);
+  bool ProgramRemoved();
 
   Services& services_;
   EntryState& entry_;

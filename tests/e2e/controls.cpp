@@ -125,8 +125,14 @@ std::vector<std::string> StatusPanels(HWND statusBar) {
 
 bool TypeText(HWND control, const std::string& text) {
   DWORD_PTR result = 0;
-  return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                             SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
+  if (!SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                           SMTO_NORMAL, kAnswerTimeoutMs, &result))
+    return false;
+  // A combo box reports no change for text set from outside; typing would.
+  char kind[16] = {};
+  GetClassNameA(control, kind, sizeof kind);
+  if (lstrcmpiA(kind, "ComboBox") == 0) Notify(control, CBN_EDITCHANGE);
+  return true;
 }
 
 bool Click(HWND button) {

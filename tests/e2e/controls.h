@@ -31,7 +31,7 @@ int ComboIndex(HWND comboBox);
 // Texts of the panels of a status bar (Shift-JIS bytes).
 std::vector<std::string> StatusPanels(HWND statusBar);
 
-// Puts text into an edit box (or a combo box's edit field) as typing it would, with the change
+// Puts text into an edit box or an editable combo box as typing it would, with the change
 // notification the program gets; false when the window did not answer.
 bool TypeText(HWND control, const std::string& text);
 // Clicks a button (posted: a click that opens a modal box must not hold up the test). False when

@@ -1,8 +1,11 @@
 // The install on a fresh machine: the dialogue, a new folder, the copied files, the registry, the
-// group and item in the shell, the software list's entry, and the player at the next start.
+// group and item in the shell, the software list's entry, and the player at the next start; an
+// item whose folder and group hold parentheses; a copy that fails on a full disk.
 #include <string>
 
 #include "harness.h"
+#include "shell_link.h"
+#include "small_disk.h"
 // The shell's folder lookup needs the definitions of windows.h first.
 #include <shlobj.h>
 
@@ -107,6 +110,19 @@ class Install : public ::testing::Test {
     return text;
   }
 
+  // Opens the dialogue, types the folder (and the group, when given) and presses 設定.
+  TestProcess& StartInstall(const std::string& folder, const std::string& group = "") {
+    TestProcess& setup = box.Start();
+    HWND window = setup.WaitForWindow(kSetupClass);
+    EXPECT_TRUE(window && WaitUntil([&] { return IsShown(window); }, kWindowTimeoutMs));
+    EXPECT_TRUE(TypeText(WaitForControl(window, "Edit1"), folder));
+    if (!group.empty()) {
+      EXPECT_TRUE(TypeText(WaitForControl(window, "ComboBox1"), group));
+    }
+    EXPECT_TRUE(Click(WaitForControl(window, "Button3")));
+    return setup;
+  }
+
   Sandbox box;
   RegistryKey uninstallEntry{HKEY_LOCAL_MACHINE, kUninstallKey};
 };
@@ -182,6 +198,56 @@ TEST_F(Install, AFreshStartInstallsIntoANewFolderAndTheNextStartOpensThePlayer) 
       WaitUntil([&] { return Caption(playerWindow) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
   RequestClose(playerWindow);
   EXPECT_TRUE(player.WaitForExit());
+}
+
+// Program Manager ends an unquoted argument at its first parenthesis: an install into such a
+// folder and into a group typed with one gives a link that starts the installed program.
+TEST_F(Install, AFolderAndAGroupWithParenthesesGiveALinkToTheInstalledProgram) {
+  const std::string folder = "C:\\Program Files (x86)\\KoLAPP32";
+  const std::string group = "音楽 (BGM)";
+  const std::string link = ProgramsFolder() + group + "\\楽蔵32 T-VEL.lnk";
+  struct CleanUp {
+    std::string folder, group;
+    ~CleanUp() {
+      RemoveFolder(folder);
+      RemoveFolder(group);
+    }
+  } cleanUp{folder, ProgramsFolder() + group};
+  TestProcess& setup = StartInstall(folder, group);
+  ASSERT_TRUE(Answer(folder + "\nフォルダーを作成します", true));
+  EXPECT_EQ(Acknowledge(setup), "ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
+  EXPECT_EQ(Acknowledge(setup),
+            "登録完了です。\n\n[ 音楽 (BGM) ]\nグループに登録しました☆☆\nお疲れ様☆☆");
+  ASSERT_TRUE(setup.WaitForExit());
+  EXPECT_EQ(box.Settings().Read("Group"), group);
+  ASSERT_TRUE(WaitUntil([&] { return FileExists(link); }, kWindowTimeoutMs)) << link;
+  EXPECT_EQ(LinkTarget(link), std::optional<std::string>(folder + "\\TaVEL32.EXE"));
+  EXPECT_TRUE(CloseGroupWindows(group));
+}
+
+// Installing over a working program on a nearly full disk: the new copy does not fit, and the
+// program there stays whole and undated by the failed copy, with nothing left beside it.
+TEST_F(Install, AFullDiskLeavesTheProgramAlreadyThereAsItWas) {
+  SmallDisk disk('T', 1200);
+  if (!disk.Ready()) GTEST_SKIP() << "no full disk for this test: " << disk.Why();
+  const std::string folder = disk.Root() + "KoLAPP32";
+  const std::string installed = folder + "\\TaVEL32.EXE";
+  const std::string working(300 * 1024, 'o');
+  ASSERT_TRUE(MakeFolders(folder));
+  ASSERT_TRUE(WriteBytes(installed, working));
+  const std::optional<FILETIME> date = LastWrite(installed);
+  ASSERT_TRUE(disk.FillLeaving(64 * 1024));
+
+  TestProcess& setup = StartInstall(folder);
+  EXPECT_EQ(Acknowledge(setup), "TaVEL32.EXE\nファイルのコピーに失敗しました・・・");
+  EXPECT_EQ(ReadBytes(installed), std::optional<std::string>(working));
+  EXPECT_TRUE(SameTime(LastWrite(installed), date));
+  EXPECT_FALSE(FileExists(installed + ".new"));
+  EXPECT_EQ(box.Settings().Read("Version"), std::nullopt);
+  // 中止 ends the dialogue, so that nothing holds the disk when it goes.
+  ASSERT_TRUE(Click(WaitForControl(setup.WaitForWindow(kSetupClass), "Button2")));
+  EXPECT_EQ(Acknowledge(setup), "インスツールを中止します。");
+  EXPECT_TRUE(setup.WaitForExit());
 }
 
 }  // namespace

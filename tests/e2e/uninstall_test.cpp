@@ -72,6 +72,14 @@ class InstalledProgram : public ::testing::Test {
     ASSERT_TRUE(remover_->Started());
   }
 
+  // The whole uninstall as the user goes through it: started from the software list, both
+  // questions answered (the history one with `removeHistory`), the completion acknowledged.
+  bool UninstallThroughSoftwareList(bool removeHistory) {
+    RemoveThroughSoftwareList();
+    return remover_->Started() && Answer(kAskUninstall, true) &&
+           Answer(kAskHistory, removeHistory) && Acknowledge(kCompleted) && remover_->WaitForExit();
+  }
+
   std::string Link() const { return ProgramGroupFolder(kGroup) + kItemLink; }
 
   Sandbox sandbox_;  // ends every program window the test leaves behind
@@ -112,11 +120,7 @@ TEST_F(InstalledProgram, TheSoftwareListRemovesEverythingThroughTheCopy) {
 
 TEST_F(InstalledProgram, DecliningTheHistoryKeepsItAndItsFolder) {
   Install("C:\\KolapE2E", "C:\\KolapE2E\\TaVIN32\\");
-  RemoveThroughSoftwareList();
-  ASSERT_TRUE(Answer(kAskUninstall, true));
-  ASSERT_TRUE(Answer(kAskHistory, false));
-  ASSERT_TRUE(Acknowledge(kCompleted));
-  EXPECT_TRUE(remover_->WaitForExit());
+  ASSERT_TRUE(UninstallThroughSoftwareList(false));
   EXPECT_FALSE(FileExists(exe_));
   EXPECT_FALSE(FileExists(folder_ + "TaVEL32.TXT"));
   EXPECT_EQ(ReadBytes(folder_ + "TaVO32MH.LIS"),
@@ -124,6 +128,15 @@ TEST_F(InstalledProgram, DecliningTheHistoryKeepsItAndItsFolder) {
   EXPECT_FALSE(FileExists(Link()));
   EXPECT_FALSE(product_.Exists());
   EXPECT_FALSE(entry_.Exists());
+}
+
+// A read-only program would refuse every deletion: the copy clears the attribute and goes on.
+TEST_F(InstalledProgram, AReadOnlyProgramIsRemovedToo) {
+  Install("C:\\KolapRO", "C:\\KolapRO\\TaVIN32\\");
+  ASSERT_TRUE(SetFileAttributesA(exe_.c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(UninstallThroughSoftwareList(true));
+  EXPECT_FALSE(FileExists(exe_));
+  EXPECT_EQ(GetFileAttributesA("C:\\KolapRO"), INVALID_FILE_ATTRIBUTES);
 }
 
 // The whole round: what the install dialogue put in place, in a folder with a blank, the software
@@ -150,11 +163,7 @@ TEST_F(InstalledProgram, WhatTheInstallDialogueInstalledIsRemovedAgain) {
   ASSERT_TRUE(FileExists(exe_));
   ASSERT_TRUE(WaitUntil([&] { return FileExists(Link()); }, kWindowTimeoutMs)) << Link();
 
-  RemoveThroughSoftwareList();
-  ASSERT_TRUE(Answer(kAskUninstall, true));
-  ASSERT_TRUE(Answer(kAskHistory, true));
-  ASSERT_TRUE(Acknowledge(kCompleted));
-  EXPECT_TRUE(remover_->WaitForExit());
+  ASSERT_TRUE(UninstallThroughSoftwareList(true));
   EXPECT_FALSE(FileExists(exe_));
   EXPECT_FALSE(FileExists(folder_ + "TaVEL32.TXT"));
   EXPECT_EQ(GetFileAttributesA(root_.c_str()), INVALID_FILE_ATTRIBUTES);  // both folders

@@ -62,6 +62,27 @@ bool ReplaceByDeleteAndMove(const std::string& temporary, const std::string& pat
   return false;
 }
 
+bool IsReadOnly(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// Puts the complete file `temporary` in the place of `path`; when that fails the temporary file
+// goes and the previous file stays. A read-only file is left alone, as Windows does; Wine would
+// replace it.
+bool MoveIntoPlace(const std::string& temporary, const std::string& path) {
+  if (IsReadOnly(path)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  if (MoveFileExA(temporary.c_str(), path.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) return ReplaceByDeleteAndMove(temporary, path);
+  DeleteFileA(temporary.c_str());
+  return false;
+}
+
 // A file of the block copy; the handle closes with the object.
 class Win32OpenFile : public OpenFile {
  public:
@@ -150,20 +171,13 @@ bool Win32FileSystem::WriteFile(const std::string& path, const std::string& byte
 }
 
 bool Win32FileSystem::ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
-  // A read-only file is left alone, as Windows does; Wine would replace it.
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  if (IsReadOnly(path)) return false;  // before anything is written
   const std::string temporary = path + ".new";
   if (!WriteNewFile(temporary, bytes)) {
     DeleteFileA(temporary.c_str());
     return false;
   }
-  if (MoveFileExA(temporary.c_str(), path.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return true;
-  if (GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) return ReplaceByDeleteAndMove(temporary, path);
-  DeleteFileA(temporary.c_str());
-  return false;
+  return MoveIntoPlace(temporary, path);
 }
 
 bool Win32FileSystem::CreateEmptyFile(const std::string& path) {
@@ -225,6 +239,27 @@ std::string Win32FileSystem::WindowsFolder(int maxChars) {
   UINT length = GetWindowsDirectoryA(folder.data(), static_cast<UINT>(maxChars));
   folder.resize(length <= static_cast<UINT>(maxChars) ? length : 0);
   return folder;
+}
+
+bool Win32FileSystem::ReplaceFileWith(const std::string& path, const std::string& replacement) {
+  return MoveIntoPlace(replacement, path);
+}
+
+bool Win32FileSystem::ClearReadOnly(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) return true;
+  return SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+std::string Win32FileSystem::LongPath(const std::string& path) {
+  const std::string full = FullPath(path);
+  if (full.empty()) return {};
+  std::string longer(full.size() + MAX_PATH, '\0');
+  DWORD length = GetLongPathNameA(full.c_str(), longer.data(), static_cast<DWORD>(longer.size()));
+  if (length == 0 || length >= longer.size()) return full;  // missing, or longer than expected
+  longer.resize(length);
+  return longer;
 }
 
 // --- Directory search ---

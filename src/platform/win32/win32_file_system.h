@@ -26,6 +26,10 @@ class Win32FileSystem : public FileSystem {
 
   // --- Directory search ---
   DirectoryListing SearchFolder(const std::string& pattern, std::uint32_t allowed) override;
+
+  bool ReplaceFileWith(const std::string& path, const std::string& replacement) override;
+  bool ClearReadOnly(const std::string& path) override;
+  std::string LongPath(const std::string& path) override;
 };
 
 }  // namespace tavel

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "text/name_case.h"
 #include "text/path.h"
 #include "text/sjis.h"
 
@@ -177,6 +178,40 @@ std::string FakeFileSystem::FullPath(const std::string& path) {
 
 std::string FakeFileSystem::WindowsFolder(int maxChars) {
   return windowsFolder.size() <= static_cast<std::size_t>(maxChars) ? windowsFolder : "";
+}
+
+bool FakeFileSystem::ReplaceFileWith(const std::string& path, const std::string& replacement) {
+  log.push_back("move " + replacement + " " + path);
+  auto from = files_.find(replacement);
+  if (from == files_.end()) return false;
+  auto to = files_.find(path);
+  if (failWrites.count(path) ||
+      (to != files_.end() && (to->second.attributes & (kAttrDirectory | kAttrReadOnly)))) {
+    files_.erase(from);
+    return false;
+  }
+  File moved = from->second;
+  files_.erase(from);
+  files_[path] = moved;
+  return true;
+}
+
+bool FakeFileSystem::ClearReadOnly(const std::string& path) {
+  log.push_back("unprotect " + path);
+  auto it = files_.find(path);
+  if (it == files_.end()) return false;
+  it->second.attributes &= ~kAttrReadOnly;
+  return true;
+}
+
+std::string FakeFileSystem::LongPath(const std::string& path) {
+  std::string full = FullPath(path);
+  for (const auto& [shortName, longName] : longNames) {
+    if (LowerAscii(full).rfind(LowerAscii(shortName), 0) == 0 &&
+        (full.size() == shortName.size() || full[shortName.size()] == '\\'))
+      full = longName + full.substr(shortName.size());
+  }
+  return full;
 }
 
 FakeFileSystem::File& FakeFileSystem::Put(const std::string& path, const std::string& bytes) {

@@ -50,6 +50,14 @@ class FakeFileSystem : public FileSystem {
   // Folders that exist but cannot be searched (compared ignoring ASCII case).
   std::set<std::string> unlistable;
 
+  bool ReplaceFileWith(const std::string& path, const std::string& replacement) override;
+  bool ClearReadOnly(const std::string& path) override;
+  // The full path with the folders of `longNames` spelled out.
+  std::string LongPath(const std::string& path) override;
+  // Short folder names and the long ones they stand for ("C:\KOLAPP~1" -> "C:\KoLAPP32"),
+  // matched ignoring ASCII case.
+  std::map<std::string, std::string> longNames;
+
   // Test set-up and inspection (paths are compared exactly; Windows compares them ignoring case).
   File& Put(const std::string& path, const std::string& bytes = "");
   void PutFolder(const std::string& path);
@@ -77,7 +85,8 @@ class FakeFileSystem : public FileSystem {
   std::string windowsFolder = "C:\\WINDOWS";
   // Every call, in order: "find P", "read P", "write P", "replace P", "create P", "exists P",
   // "open P" (to read), "truncate P" (to write), "block P N" (a read of N bytes), "mkdir P",
-  // "rmdir P", "stamp P" (a date set), "close P", "search P", "remove P".
+  // "rmdir P", "stamp P" (a date set), "close P", "search P", "remove P", "move R P" (R put in
+  // the place of P), "unprotect P" (read-only cleared).
   std::vector<std::string> log;
 
  private:

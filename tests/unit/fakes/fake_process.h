@@ -14,6 +14,7 @@ class FakeProcess : public Process {
   std::string argument;
   std::vector<std::string> started;
   bool startSucceeds = true;
+  int failingStarts = 0;  // this many starts fail first (a damaged program), then startSucceeds
   std::string currentFolder;
   int folderError = 0;  // what making a folder current fails with; 0 lets it succeed
 
@@ -25,6 +26,10 @@ class FakeProcess : public Process {
   }
   bool Execute(const std::string& commandLine) override {
     started.push_back(commandLine);
+    if (failingStarts > 0) {
+      --failingStarts;
+      return false;
+    }
     return startSucceeds;
   }
 };

@@ -58,34 +58,59 @@ std::optional<std::string> FakeProgman::Reply(const std::string& item) const {
 
 namespace {
 
-std::string Unquoted(const std::string& text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
-    return text.substr(1, text.size() - 2);
-  return text;
+struct Command {
+  std::string name;
+  std::vector<std::string> arguments;
+};
+
+// Reads "[Name(argument,...)]" as the shell does: an argument in double quotes runs to the closing
+// quote, any other to the next comma or closing parenthesis. Nothing when the text does not end
+// right after the closing parenthesis (with "]" and the line end), as for an unquoted argument that
+// holds a parenthesis.
+std::optional<Command> ParseCommand(const std::string& text) {
+  std::size_t open = text.find('(');
+  if (text.empty() || text[0] != '[' || open == std::string::npos) return std::nullopt;
+  Command command{text.substr(1, open - 1), {}};
+  std::size_t i = open + 1;
+  for (;;) {
+    std::size_t end = text[i] == '"' ? text.find('"', i + 1) : text.find_first_of(",)", i);
+    if (end == std::string::npos) return std::nullopt;
+    if (text[i] == '"') {
+      command.arguments.push_back(text.substr(i + 1, end - i - 1));
+      i = end + 1;
+    } else {
+      command.arguments.push_back(text.substr(i, end - i));
+      i = end;
+    }
+    if (i < text.size() && text[i] == ',') {
+      ++i;
+      continue;
+    }
+    if (i < text.size() && text[i] == ')') break;
+    return std::nullopt;
+  }
+  const std::string rest = text.substr(i + 1);
+  if (rest != "]" && rest != "]\r\n") return std::nullopt;
+  return command;
 }
 
 }  // namespace
 
-// Commands look like "[Name(argument)]" and end with CR LF; anything else is ignored.
-void FakeProgman::Carry(const std::string& command) {
-  auto open = command.find('(');
-  auto close = command.rfind(")]");
-  if (command.empty() || command[0] != '[' || open == std::string::npos ||
-      close == std::string::npos || close < open) {
-    return;
-  }
-  std::string name = command.substr(1, open - 1);
-  std::string argument = command.substr(open + 1, close - open - 1);
-  if (name == "CreateGroup") {
-    current_ = argument;
-    if (std::count(groups.begin(), groups.end(), argument) == 0) groups.push_back(argument);
-  } else if (name == "ShowGroup") {
-    current_ = argument.substr(0, argument.rfind(','));
-  } else if (name == "AddItem") {
-    items[current_].push_back(Unquoted(argument.substr(argument.rfind(',') + 1)));
-  } else if (name == "DeleteItem") {
+void FakeProgman::Carry(const std::string& text) {
+  std::optional<Command> command = ParseCommand(text);
+  if (!command) return;
+  const std::vector<std::string>& args = command->arguments;
+  if (command->name == "CreateGroup") {
+    current_ = args[0];
+    if (std::count(groups.begin(), groups.end(), current_) == 0) groups.push_back(current_);
+  } else if (command->name == "ShowGroup") {
+    current_ = args[0];
+  } else if (command->name == "AddItem" && args.size() >= 2) {
+    items[current_].push_back(args[1]);
+    itemPrograms[args[1]] = args[0];
+  } else if (command->name == "DeleteItem") {
     auto& titles = items[current_];
-    titles.erase(std::remove(titles.begin(), titles.end(), Unquoted(argument)), titles.end());
+    titles.erase(std::remove(titles.begin(), titles.end(), args[0]), titles.end());
   }
 }
 

@@ -1,5 +1,6 @@
 // A Program Manager for tests, reached as the DDE client service: it holds groups and items,
-// answers "GROUPS", carries out the group and item commands, and refuses as the test says.
+// answers "GROUPS", reads the group and item commands as the shell does and carries them out, and
+// refuses as the test says.
 #pragma once
 
 #include <map>
@@ -30,6 +31,8 @@ class FakeProgman : public DdeClient {
   // them: without the quotes around a title).
   std::vector<std::string> groups;
   std::map<std::string, std::vector<std::string>> items;
+  // The program each item title starts, as the last add-item command named it.
+  std::map<std::string, std::string> itemPrograms;
 
   // Every step, in order: "connect", "request ITEM", "execute DATA", "disconnect"; a refused
   // connection logs "connect refused".

@@ -1,4 +1,5 @@
-// The block copy of the install: whole files in 32768-byte blocks, the original's date on the copy.
+// The block copy of the install: whole files in 32768-byte blocks, the original's date on the copy,
+// and a file in place only when it is whole.
 #include "setup/copy_file_keep_date.h"
 
 #include <gtest/gtest.h>
@@ -35,28 +36,35 @@ TEST_F(CopyFileKeepDateTest, CopiesInWholeBlocksUntilAShortRead) {
     EXPECT_EQ(fs.Content("C:\\TO\\FROM.EXE"), bytes) << sizes[i];
     EXPECT_EQ(fs.At("C:\\TO\\FROM.EXE").stamp, 1234567 + i);
     EXPECT_EQ(Reads(), reads[i]) << sizes[i];
-    // The copy is dated and closed before the original is closed.
-    EXPECT_EQ(std::vector<std::string>(fs.log.end() - 3, fs.log.end()),
-              (std::vector<std::string>{"stamp C:\\TO\\FROM.EXE", "close C:\\TO\\FROM.EXE",
+    // The copy is written beside the file, dated and closed, and only then takes its place.
+    EXPECT_EQ(std::vector<std::string>(fs.log.end() - 4, fs.log.end()),
+              (std::vector<std::string>{"stamp C:\\TO\\FROM.EXE.new", "close C:\\TO\\FROM.EXE.new",
+                                        "move C:\\TO\\FROM.EXE.new C:\\TO\\FROM.EXE",
                                         "close C:\\FROM.EXE"}));
+    EXPECT_FALSE(fs.Has("C:\\TO\\FROM.EXE.new"));
   }
 }
 
-TEST_F(CopyFileKeepDateTest, FailuresAreReportedAndAPartialCopyIsStillDated) {
+// However the copy fails (a full disk, a source that cannot be read to its end, a target that
+// cannot be replaced), the program already there stays whole with its own date and nothing is
+// left beside it.
+TEST_F(CopyFileKeepDateTest, AFailedCopyLeavesThePreviousFileAndNothingBesideIt) {
   EXPECT_FALSE(CopyFileKeepDate(fs, "C:\\MISSING.EXE", "C:\\TO\\MISSING.EXE"));
-  EXPECT_FALSE(fs.Has("C:\\TO\\MISSING.EXE"));
-
   fs.Put("C:\\FROM.EXE", std::string(40000, 'a')).stamp = 99;
   EXPECT_FALSE(CopyFileKeepDate(fs, "C:\\FROM.EXE", "C:\\NOWHERE\\FROM.EXE"));
-
-  fs.spaceLeft = 1000;  // the disk runs full in the first block
-  EXPECT_FALSE(CopyFileKeepDate(fs, "C:\\FROM.EXE", "C:\\TO\\FROM.EXE"));
-  EXPECT_EQ(fs.Content("C:\\TO\\FROM.EXE").size(), 1000u);
-  EXPECT_EQ(fs.At("C:\\TO\\FROM.EXE").stamp, 99u);
-
-  fs.spaceLeft.reset();
-  fs.failReads.insert("C:\\FROM.EXE");
-  EXPECT_FALSE(CopyFileKeepDate(fs, "C:\\FROM.EXE", "C:\\TO\\FROM.EXE"));
+  for (int failure = 0; failure < 3; ++failure) {
+    fs.Put("C:\\TO\\FROM.EXE", "working old version").stamp = 7;
+    fs.spaceLeft.reset();
+    fs.failReads.clear();
+    if (failure == 0) fs.spaceLeft = 1000;  // the disk runs full in the first block
+    if (failure == 1) fs.failReads.insert("C:\\FROM.EXE");
+    if (failure == 2) fs.At("C:\\TO\\FROM.EXE").attributes |= kAttrReadOnly;
+    const auto before = fs.Paths();
+    EXPECT_FALSE(CopyFileKeepDate(fs, "C:\\FROM.EXE", "C:\\TO\\FROM.EXE")) << failure;
+    EXPECT_EQ(fs.Content("C:\\TO\\FROM.EXE"), "working old version") << failure;
+    EXPECT_EQ(fs.At("C:\\TO\\FROM.EXE").stamp, 7u) << failure;
+    EXPECT_EQ(fs.Paths(), before) << failure;
+  }
 }
 
 }  // namespace

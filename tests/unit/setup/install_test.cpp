@@ -54,7 +54,7 @@ TEST_F(Install, IntoANewFolderAsksOnceCreatesItAndRecordsEverything) {
   EXPECT_EQ(Uninstall("UninstallString"), "\"C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE\" /uninstall");
   EXPECT_EQ(progman.commands,
             (std::vector<std::string>{
-                "[CreateGroup(KOLAP SOFT32)]\r\n",
+                "[CreateGroup(\"KOLAP SOFT32\")]\r\n",
                 "[AddItem(C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE,\"楽蔵32 T-VEL\")]\r\n"}));
   EXPECT_EQ(Settings("Version"), "11");
   EXPECT_EQ(Settings("BackColor"), "1");
@@ -141,6 +141,56 @@ TEST_F(Install, IntoTheProgramsOwnFolderCopiesNothingButRecordsTheInstall) {
   EXPECT_EQ(Product("EXEPATH"), "D:\\DELIVERY");
   EXPECT_EQ(Settings("Version"), "11");
   EXPECT_TRUE(w.IsClosed());
+}
+
+// The folder it runs from, typed by its short name: recognised, so nothing is copied onto the
+// running program, and the install records the folder by its long name.
+TEST_F(Install, TheProgramsOwnFolderByItsShortNameIsRecognised) {
+  files.PutFolder("D:\\DELIVE~1");
+  files.longNames["D:\\DELIVE~1"] = "D:\\DELIVERY";
+  TTVLSETUPForm& w = InstallInto("D:\\DELIVE~1\\");
+  for (const std::string& call : files.log) EXPECT_NE(call.rfind("truncate ", 0), 0u) << call;
+  EXPECT_EQ(Product("EXEPATH"), "D:\\DELIVERY");
+  EXPECT_EQ(Uninstall("UninstallString"), "\"D:\\DELIVERY\\TaVEL32.EXE\" /uninstall");
+  EXPECT_TRUE(w.IsClosed());
+}
+
+// A download saved as TaVEL32(1).EXE: the running program itself goes in as TaVEL32.EXE, into its
+// own folder (where nothing else would put it) or over an older TaVEL32.EXE, so that what the
+// registry and the item name is there and is this version.
+TEST_F(Install, TheRunningProgramGoesInAsTaVEL32WhateverItIsCalled) {
+  files.Remove("D:\\DELIVERY\\TaVEL32.EXE");
+  files.Put("D:\\DELIVERY\\TaVEL32(1).EXE", std::string(80000, 'n')).stamp = kExeStamp;
+  process.path = "D:\\DELIVERY\\TaVEL32(1).EXE";
+  InstallInto("D:\\DELIVERY");
+  EXPECT_EQ(files.Content("D:\\DELIVERY\\TaVEL32.EXE"), std::string(80000, 'n'));
+  EXPECT_EQ(files.At("D:\\DELIVERY\\TaVEL32.EXE").stamp, kExeStamp);
+  EXPECT_EQ(Product("EXEPATH"), "D:\\DELIVERY");
+  EXPECT_EQ(messages.back(), kDone);
+
+  files.PutFolder("C:\\TAVEL");
+  files.Put("C:\\TAVEL\\TaVEL32.EXE", "older version");
+  files.Put("D:\\DELIVERY\\TaVEL32.EXE", "another older version");
+  InstallInto("C:\\TAVEL");
+  EXPECT_EQ(files.Content("C:\\TAVEL\\TaVEL32.EXE"), std::string(80000, 'n'));
+  EXPECT_EQ(files.Content("C:\\TAVEL\\TaVEL32.TXT"), "help");
+}
+
+// Program Manager ends an unquoted argument at its first parenthesis or comma: the folder and a
+// group typed with parentheses go in quoted, and the item it makes starts the installed program.
+TEST_F(Install, AFolderAndAGroupWithParenthesesMakeAWorkingItem) {
+  TTVLSETUPForm& w = Open();
+  w.CheckBoxST.SetChecked(false);
+  w.ComboBox1.TextFromWindow("音楽 (BGM)");
+  w.Edit1.TextFromWindow("C:\\Program Files (x86)\\KoLAPP32");
+  w.Button3.Click();
+  EXPECT_EQ(
+      progman.commands,
+      (std::vector<std::string>{
+          "[CreateGroup(\"音楽 (BGM)\")]\r\n",
+          "[AddItem(\"C:\\Program Files (x86)\\KoLAPP32\\TaVEL32.EXE\",\"楽蔵32 T-VEL\")]\r\n"}));
+  EXPECT_TRUE(progman.HasItem("音楽 (BGM)", "楽蔵32 T-VEL"));
+  EXPECT_EQ(progman.itemPrograms["楽蔵32 T-VEL"], "C:\\Program Files (x86)\\KoLAPP32\\TaVEL32.EXE");
 }
 
 TEST_F(Install, AFolderSharedWithOtherFilesKeepsThemAndGetsTheNewVersion) {

@@ -15,17 +15,16 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(ProgmanMacros, AreComposedVerbatimWithCrLf) {
+TEST(ProgmanMacros, QuoteEveryArgumentThatHoldsABlankACommaOrAParenthesis) {
   const std::string title = "\"楽蔵32 T-VEL\"";
-  EXPECT_EQ(CreateGroupMacro("KOLAP SOFT32"), "[CreateGroup(KOLAP SOFT32)]\r\n");
+  EXPECT_EQ(CreateGroupMacro("KOLAP"), "[CreateGroup(KOLAP)]\r\n");
   EXPECT_EQ(AddItemMacro("C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE", title),
             "[AddItem(C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE,\"楽蔵32 T-VEL\")]\r\n");
-  EXPECT_EQ(ShowGroupMacro("KOLAP SOFT32"), "[ShowGroup(KOLAP SOFT32,1)]\r\n");
+  EXPECT_EQ(ShowGroupMacro("KOLAP SOFT32"), "[ShowGroup(\"KOLAP SOFT32\",1)]\r\n");
   EXPECT_EQ(DeleteItemMacro(title), "[DeleteItem(\"楽蔵32 T-VEL\")]\r\n");
-  // A path with blanks and a group typed with odd characters go in unquoted and unescaped.
-  EXPECT_EQ(AddItemMacro("C:\\Program Files\\T V\\TaVEL32.EXE", title),
-            "[AddItem(C:\\Program Files\\T V\\TaVEL32.EXE,\"楽蔵32 T-VEL\")]\r\n");
-  EXPECT_EQ(CreateGroupMacro("a,b)]\"x"), "[CreateGroup(a,b)]\"x)]\r\n");
+  EXPECT_EQ(AddItemMacro("C:\\Program Files (x86)\\A,B\\TaVEL32.EXE", title),
+            "[AddItem(\"C:\\Program Files (x86)\\A,B\\TaVEL32.EXE\",\"楽蔵32 T-VEL\")]\r\n");
+  EXPECT_EQ(CreateGroupMacro("音楽(BGM)"), "[CreateGroup(\"音楽(BGM)\")]\r\n");
   // The bytes of the title are Shift-JIS: 楽 is 0x8A 0x79.
   EXPECT_EQ(DeleteItemMacro(title).substr(13, 2), "\x8A\x79");
 }

@@ -46,6 +46,7 @@ class UninstallFixture : public ::testing::Test, protected SetupWorld {
     progman.items["KOLAP SOFT32"] = {"楽蔵32 T-VEL"};
     progman.items["StartUp"] = {"楽蔵32 T-VEL"};
     process.path = kExe;
+    fakes.drives.Add('C', DriveKind::Fixed);
     // The user reads each notice and presses "ＯＫ"; questions take the answers given by
     // Answers, "いいえ" when those have run out.
     user.Answer(DialogKind::YesNoBox, kResultNo);

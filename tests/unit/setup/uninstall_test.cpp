@@ -40,7 +40,7 @@ TEST_F(UninstallStep1Test, RemovesEverythingAndHandsOverToTheCopy) {
   EXPECT_TRUE(Messages().empty());
   // The item goes from its group and from the start-up group; the groups stay.
   EXPECT_EQ(progman.commands,
-            (Texts{"[ShowGroup(KOLAP SOFT32,1)]\r\n", "[DeleteItem(\"楽蔵32 T-VEL\")]\r\n",
+            (Texts{"[ShowGroup(\"KOLAP SOFT32\",1)]\r\n", "[DeleteItem(\"楽蔵32 T-VEL\")]\r\n",
                    "[ShowGroup(StartUp,1)]\r\n", "[DeleteItem(\"楽蔵32 T-VEL\")]\r\n"}));
   EXPECT_FALSE(progman.HasItem("KOLAP SOFT32", "楽蔵32 T-VEL"));
   EXPECT_FALSE(progman.HasItem("StartUp", "楽蔵32 T-VEL"));
@@ -125,6 +125,56 @@ TEST_F(UninstallStep1Test, AFailedStartIsReportedAndTakesTheHandOffBack) {
   EXPECT_FALSE(registry.HasKey(kHandoffKey));
 }
 
+// A copy kept from an earlier uninstall (no larger than the program) that does not start is
+// replaced once and started again; only when the fresh copy does not start either is it reported.
+TEST_F(UninstallStep1Test, AKeptCopyThatDoesNotStartIsReplacedOnce) {
+  files.Put(kCopy, std::string(100, 'o'));  // left truncated by an earlier failed copy
+  process.failingStarts = 1;
+  Answers({true, true});
+  Run(kModeUninstall);
+  EXPECT_EQ(process.started.size(), 2u);
+  EXPECT_EQ(files.Content(kCopy), files.Content(kExe));
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(registry.Get(kHandoffKey, "File"), kExe);
+
+  files.Put(kCopy, std::string(100, 'o'));
+  process.started.clear();
+  process.startSucceeds = false;
+  Answers({true, true});
+  Run(kModeUninstall);
+  EXPECT_EQ(process.started.size(), 2u);
+  EXPECT_EQ(Messages(), Texts{"1ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました"});
+}
+
+// Started with /uninstall from a copy outside the recorded install folder (a download): nothing is
+// asked or removed, and the message names the installed program. The recorded folder spelled
+// another way (short name, other case) is the program's own.
+TEST_F(UninstallStep1Test, ACopyOutsideTheInstallFolderRefusesAndNamesTheInstalledOne) {
+  files.PutFolder("D:\\");
+  files.PutFolder("D:\\Download");
+  files.Put("D:\\Download\\TaVEL32.EXE", std::string(70000, 'x'));
+  files.Put("D:\\Download\\TaVEL32.TXT", "help");
+  process.path = "D:\\Download\\TaVEL32.EXE";
+  Run(kModeUninstall);
+  EXPECT_EQ(Messages(), Texts{"ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｲﾝｽﾂｰﾙされたソフトではありません。\n"
+                              "[ C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE ]\nからｱﾝｲﾝｽﾂｰﾙして下さい。"});
+  EXPECT_TRUE(Questions().empty());
+  EXPECT_TRUE(files.Has("D:\\Download\\TaVEL32.TXT"));
+  EXPECT_TRUE(registry.HasKey(kEntryKey, RegistryRoot::LocalMachine));
+  EXPECT_EQ(registry.Get(kProductKey, "EXEPATH"), kFolder);
+  EXPECT_TRUE(process.started.empty());
+  EXPECT_TRUE(Closed());
+
+  ForgetBoxes();
+  files.longNames["C:\\KOLAPP~1"] = "C:\\KoLAPP32";
+  registry.Set(kProductKey, "EXEPATH", "c:\\kolapp~1\\tavin32\\");
+  process.path = kExe;
+  Answers({true, true});
+  Run(kModeUninstall);
+  EXPECT_EQ(Questions(), (Texts{kAskUninstall, kAskHistory}));
+  EXPECT_EQ(process.started.size(), 1u);
+}
+
 TEST_F(UninstallStep1Test, AHandOffThatCannotBeWrittenIsReportedAndStartsNoCopy) {
   Answers({true, true});
   registry.failWrites = {"Title"};
@@ -195,6 +245,45 @@ TEST_F(UninstallStep2Test, RetriesEverySecondWhileStep1StillHoldsTheProgram) {
   EXPECT_FALSE(files.Has(kExe));
   EXPECT_EQ(Messages(), Texts{kCompleted});
   EXPECT_TRUE(Closed());
+}
+
+// A program that can never be deleted (held by another program, on a share without the right to
+// delete) is reported after about a minute and the copy ends, instead of living on unseen; a
+// read-only one loses its attribute and goes.
+TEST_F(UninstallStep2Test, GivesUpOnAProgramThatStaysAndClearsTheReadOnlyAttribute) {
+  const std::string gaveUp = "4ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：[ " + std::string(kExe) +
+                             " ]\nを削除できません・・・\nﾌﾟﾛｸﾞﾗﾑとﾌｫﾙﾀﾞｰは削除されずに残ります。";
+  files.inUse.insert(kExe);
+  HandOff();
+  RunCopy();
+  ui.Advance(58000);
+  EXPECT_FALSE(Closed());
+  EXPECT_TRUE(Messages().empty());
+  ui.Advance(3000);
+  EXPECT_EQ(Messages(), Texts{gaveUp});
+  EXPECT_TRUE(Closed());
+  EXPECT_TRUE(files.Has(kExe));
+  EXPECT_TRUE(files.Has(kFolder));
+
+  ForgetBoxes();
+  files.inUse.clear();
+  files.At(kExe).attributes |= kAttrReadOnly;
+  HandOff();
+  RunCopy();
+  ui.Advance(1000);
+  EXPECT_FALSE(files.Has(kExe));
+  EXPECT_EQ(Messages(), Texts{kCompleted});
+
+  // A program that is out of sight because its drive cannot be reached is not deleted.
+  ForgetBoxes();
+  files.PutFolder("C:\\KoLAPP32");
+  files.PutFolder(kFolder);
+  fakes.drives.Add('C', DriveKind::Remote).hasMedium = false;
+  HandOff();
+  RunCopy();
+  ui.Advance(61000);
+  EXPECT_EQ(Messages(), Texts{gaveUp});
+  EXPECT_TRUE(files.Has(kFolder));
 }
 
 TEST_F(UninstallStep2Test, ACopyStartedByHandRefusesAndDeletesNothing) {
