@@ -198,13 +198,17 @@ class SpinButtonPeer : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
   ~SpinButtonPeer() override {
-    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, &SpinButtonPeer::Watch, 0);
+    if (hwnd_ && IsWindow(hwnd_)) StopWatching(hwnd_);
   }
   void Create(HWND parent) override {
     CreateStandard(parent, UPDOWN_CLASSA, 0);
     Send(hwnd_, UDM_SETRANGE32, 0, 100);
     Send(hwnd_, UDM_SETPOS32, 0, 50);
-    SetWindowSubclass(hwnd_, &SpinButtonPeer::Watch, 0, reinterpret_cast<DWORD_PTR>(this));
+    // The control's own window procedure is replaced, not chained through comctl32's subclass
+    // helpers: Windows XP before its first service pack exports those by number only.
+    SetPropA(hwnd_, kPeerProperty, this);
+    controlProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpinButtonPeer::Watch)));
   }
   LRESULT OnNotify(const NMHDR& hdr) override {
     if (hdr.code != static_cast<UINT>(UDN_DELTAPOS)) return 0;
@@ -219,6 +223,9 @@ class SpinButtonPeer : public ChildPeer {
   }
 
  private:
+  static constexpr const char* kPeerProperty = "TavelSpinPeer";
+  WNDPROC controlProc_ = nullptr;
+
   SpinButton& Spin() const { return static_cast<SpinButton&>(control_); }
 
   void MouseMessage(UINT msg, LPARAM lp) {
@@ -234,11 +241,20 @@ class SpinButtonPeer : public ChildPeer {
     }
   }
 
-  static LRESULT CALLBACK Watch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                DWORD_PTR self) {
-    reinterpret_cast<SpinButtonPeer*>(self)->MouseMessage(msg, lp);
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &SpinButtonPeer::Watch, id);
-    return DefSubclassProc(hwnd, msg, wp, lp);
+  // Gives the control its own window procedure back, unless someone replaced ours meanwhile.
+  void StopWatching(HWND hwnd) {
+    if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SpinButtonPeer::Watch))
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+    RemovePropA(hwnd, kPeerProperty);
+  }
+
+  static LRESULT CALLBACK Watch(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = static_cast<SpinButtonPeer*>(GetPropA(hwnd, kPeerProperty));
+    if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+    self->MouseMessage(msg, lp);
+    const WNDPROC controlProc = self->controlProc_;
+    if (msg == WM_NCDESTROY) self->StopWatching(hwnd);
+    return CallWindowProcA(controlProc, hwnd, msg, wp, lp);
   }
 };
 
