@@ -154,6 +154,8 @@ bool Win32FileSystem::ReplaceFileAtomically(const std::string& path, const std::
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   const std::string temporary = path + ".new";
+  // One left behind by a crash is overwritten; a hidden or read-only one would refuse that.
+  SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!WriteNewFile(temporary, bytes)) {
     DeleteFileA(temporary.c_str());
     return false;
