@@ -85,17 +85,4 @@ bool FileExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::string> FileNames(const std::string& folder) {
-  std::vector<std::string> names;
-  std::string base = folder.back() == '\\' ? folder : folder + '\\';
-  WIN32_FIND_DATAA found;
-  HANDLE h = FindFirstFileA((base + "*").c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(h, &found));
-  FindClose(h);
-  return names;
-}
-
 }  // namespace tavel::e2e

@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tavel::e2e {
 
@@ -15,7 +14,5 @@ bool RemoveFolder(const std::string& folder);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
-// The names of the files (not folders) in a folder, in the order the system gives them.
-std::vector<std::string> FileNames(const std::string& folder);
 
 }  // namespace tavel::e2e

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "harness.h"
-#include "wav.h"
 
 namespace tavel::e2e {
 namespace {
@@ -74,33 +73,6 @@ TEST_F(MemoryLists, TheHistorysItemShowsItsCountWithoutAFocusAfterStartup) {
   EXPECT_TRUE(WaitUntil([&] { return ComboItems(combo).at(10) == "HIS: 2ｺ"; }, kWindowTimeoutMs))
       << ComboItems(combo).at(10);
   Close(player);
-}
-
-TEST_F(MemoryLists, TwoPlayersClosingOneAfterTheOtherBothKeepTheirPlaysInTheHistory) {
-  const std::vector<std::string> songs{box.PathOf("one.wav"), box.PathOf("two.wav")};
-  ASSERT_TRUE(box.WriteFile("one.wav", WavBytes(300, 440)));
-  ASSERT_TRUE(box.WriteFile("two.wav", WavBytes(300, 550)));
-  ASSERT_TRUE(box.WriteFile(MemoryFile(0), ListBytes(songs)));
-  // Each plays its saved entry alone at the end of its start-up; a history of ten.
-  ASSERT_TRUE(box.Settings().Write("SAISEIM", "2,0,1,0,-1,-1,-1,-1"));
-  ASSERT_TRUE(box.Settings().Write("FILEHIS", "10"));
-  std::vector<TestProcess*> processes;
-  std::vector<HWND> players;
-  for (int i = 0; i < 2; ++i) {
-    ASSERT_TRUE(box.Settings().Write("INDEX", std::to_string(i) + ",-1"));
-    processes.push_back(&box.Start());
-    HWND player = processes.back()->WaitForWindow(kPlayerClass);
-    ASSERT_NE(player, nullptr);
-    HWND combo = WaitForControl(player, "ComboBox1");
-    ASSERT_TRUE(WaitUntil([&] { return ComboItems(combo).at(10) == "HIS: 1ｺ"; }, 30000))
-        << "player " << i + 1 << " played nothing";
-    players.push_back(player);
-  }
-  for (int i = 0; i < 2; ++i) {
-    RequestClose(players[i]);
-    ASSERT_TRUE(processes[i]->WaitForExit());
-  }
-  EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"), std::optional<std::string>(ListBytes(songs)));
 }
 
 TEST_F(MemoryLists, PickingAMemoryShowsItsEntries) {

@@ -1,8 +1,8 @@
 // The replace of a list file on the real file system: whatever stands in its way, the file is
-// afterwards either the old list or the new one, whole, and nothing is left beside it.
+// afterwards the old list or the new one, whole, and nothing is left beside it.
 #include "platform/win32/win32_file_system.h"
 
-#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,63 +11,51 @@
 namespace tavel::e2e {
 namespace {
 
-const std::string kList = "TaVO32MH.LIS";
 const std::string kOld = "C:\\OLD\\1.MID\r\nC:\\OLD\\2.MID\r\n";
 const std::string kNew = "C:\\NEW\\3.MID\r\n";
 
-class AtomicReplace : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(box.Ready());
-    ASSERT_TRUE(box.WriteFile(kList, kOld));
-  }
-  bool Replace() { return files.ReplaceFileAtomically(path, kNew); }
-  // The list as it is now, and whether it stands alone beside the program.
-  void ExpectOnly(const std::string& content, const std::string& what) {
-    EXPECT_EQ(box.ReadFile(kList), std::optional<std::string>(content)) << what;
-    std::vector<std::string> names = FileNames(box.Folder());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"TaVEL32.EXE", kList})) << what;
-  }
-
-  Sandbox box;
-  Win32FileSystem files;
-  const std::string path = box.PathOf(kList);
+struct Obstacle {
+  std::string what;
+  bool replaced;                                       // whether the replace should get past it
+  std::function<HANDLE(const std::string& list)> set;  // a handle held meanwhile, or null
 };
 
-TEST_F(AtomicReplace, AStaleTemporaryFileFromAnEarlierCrashNeitherBlocksNorStays) {
-  const std::string stale = path + ".new";
-  for (DWORD attributes : {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN}) {
-    const std::string what = "stale file with attributes " + std::to_string(attributes);
-    ASSERT_TRUE(WriteBytes(stale, "C:\\HALF\\A L"));
-    SetFileAttributesA(stale.c_str(), attributes);
-    EXPECT_TRUE(Replace()) << what;
-    ExpectOnly(kNew, what);
-    ASSERT_TRUE(box.WriteFile(kList, kOld));
-  }
-}
-
-TEST_F(AtomicReplace, AReadOnlyListIsLeftAsItIs) {
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_FALSE(Replace());
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  ExpectOnly(kOld, "read-only list");
-}
-
-TEST_F(AtomicReplace, AListHeldOpenByAnotherProgramIsTheOldOrTheNewOneWhole) {
-  for (DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ},
-                      DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE}}) {
-    const std::string what = "held open with sharing " + std::to_string(share);
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE) << what;
-    const bool replaced = Replace();
-    CloseHandle(held);
-    if (share == 0) {
-      EXPECT_FALSE(replaced) << what;
-    }
-    ExpectOnly(replaced ? kNew : kOld, what);
-    ASSERT_TRUE(box.WriteFile(kList, kOld));
+TEST(AtomicReplace, LeavesTheOldListOrTheNewOneWholeAndNothingBesideIt) {
+  Sandbox box;
+  ASSERT_TRUE(box.Ready());
+  const std::string list = box.PathOf("TaVO32MH.LIS");
+  auto staleTemporary = [](DWORD attributes) {
+    return [attributes](const std::string& path) {
+      WriteBytes(path + ".new", "C:\\HALF\\A L");  // left by a crash
+      SetFileAttributesA((path + ".new").c_str(), attributes);
+      return HANDLE{nullptr};
+    };
+  };
+  auto heldOpen = [](DWORD share) {
+    return [share](const std::string& path) {
+      return CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+  };
+  const std::vector<Obstacle> obstacles{
+      {"a stale temporary file", true, staleTemporary(FILE_ATTRIBUTE_NORMAL)},
+      {"a hidden stale temporary file", true, staleTemporary(FILE_ATTRIBUTE_HIDDEN)},
+      {"a read-only stale temporary file", true, staleTemporary(FILE_ATTRIBUTE_READONLY)},
+      {"a read-only list", false,
+       [](const std::string& path) {
+         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+         return HANDLE{nullptr};
+       }},
+      {"a list held open without sharing", false, heldOpen(0)},
+      {"a list held open for reading", false, heldOpen(FILE_SHARE_READ)},
+  };
+  for (const Obstacle& o : obstacles) {
+    ASSERT_TRUE(box.WriteFile("TaVO32MH.LIS", kOld));
+    HANDLE held = o.set(list);
+    EXPECT_EQ(Win32FileSystem().ReplaceFileAtomically(list, kNew), o.replaced) << o.what;
+    if (held) CloseHandle(held);
+    SetFileAttributesA(list.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"), o.replaced ? kNew : kOld) << o.what;
+    EXPECT_FALSE(box.HasFile("TaVO32MH.LIS.new")) << o.what;
   }
 }
 

@@ -105,10 +105,6 @@ TEST(HistorySave, KeepsWhatAnotherPlayerWroteMeanwhileAndAddsOnlyThisRunsPlays) 
   for (const std::string& path : Numbered(4, 5)) AppendHistory(history, path, 4, 0);
   const HistoryRun run{start.historyOrigin, 2, 4};
 
-  // Alone, the run's own list is what is written.
-  ASSERT_TRUE(SaveHistory(fs, kFolder, history, run));
-  EXPECT_EQ(fs.Content(kHistoryFile), FormatListFile(Numbered(2, 5)));
-
   // The other player's play X stays; each of this run's plays pushes one oldest entry out.
   Entries other = Numbered(1, 3);
   other.push_back("C:\\X.MID");
