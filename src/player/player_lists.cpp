@@ -110,6 +110,10 @@ void TTAVEL32KOLAP::AppendHistory(const std::string& path) {
 
 // Written whether or not recording is on; a failed write is not reported and keeps the old file.
 void TTAVEL32KOLAP::SaveHistory() {
+  // Players that close at the same moment (at the end of the Windows session) take turns, so that
+  // each finds the file as the one before it left it. Without the lock the save goes on all the
+  // same.
+  std::unique_ptr<MutexHandle> turn = services_.mutexes.Acquire(kHistoryFileMutex);
   const HistoryRun run{HistoryAtStart, HistoryAddedThisRun, State.HistoryLimit};
   if (State.CurrentMemory == kHistoryMemory) {
     tavel::SaveHistory(services_.files, ListFolder(), ListBox2.Items(), run);

@@ -101,7 +101,19 @@ TEST_F(PlayerLists, TwoPlayersClosingOneAfterTheOtherKeepBothOfTheirPlays) {
   first->AppendHistory("D:\\first.wav");
   second.AppendHistory("D:\\second.wav");
   first->Close();
+  mutexes.alsoLogTo = &files.log;
+  files.log.clear();
   second.Close();
+  // The file is read and replaced while no other player can save it.
+  std::vector<std::string> steps;
+  for (const std::string& step : files.log) {
+    if (step.find("TaVO32MH") != std::string::npos || step.find("history") != std::string::npos) {
+      steps.push_back(step);
+    }
+  }
+  EXPECT_EQ(steps, (std::vector<std::string>{"lock " + std::string(kHistoryFileMutex),
+                                             "read " + history, "replace " + history,
+                                             "unlock " + std::string(kHistoryFileMutex)}));
   std::vector<std::string> expected = Entries(2, "E:\\old");
   expected.push_back("D:\\first.wav");
   expected.push_back("D:\\second.wav");
