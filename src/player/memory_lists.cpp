@@ -2,6 +2,9 @@
 // history list hold, kept apart from the controls that show them.
 #include "player/memory_lists.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "player/list_file.h"
 
 namespace tavel {
@@ -14,13 +17,32 @@ std::string MemoryItemText(int memory, std::size_t count) {
 
 namespace {
 
-// The history file's entries; `unread` tells a file that is there but could not be read from one
-// that is missing.
-std::vector<std::string> ReadHistory(FileSystem& fs, const std::string& folder, bool& unread) {
+HistoryOrigin OriginOf(const FileContent& content) {
+  if (content.status == ReadStatus::Unreadable) return {true, 0, 0};
+  return {false, content.bytes.size(), std::hash<std::string>{}(content.bytes)};
+}
+
+bool SameOrigin(const HistoryOrigin& a, const HistoryOrigin& b) {
+  return !a.unread && !b.unread && a.size == b.size && a.digest == b.digest;
+}
+
+// The history file's entries, and what the file was like.
+std::vector<std::string> ReadHistory(FileSystem& fs, const std::string& folder,
+                                     HistoryOrigin& origin) {
   const FileContent content = fs.ReadFile(HistoryFileName(folder));
-  unread = content.status == ReadStatus::Unreadable;
+  origin = OriginOf(content);
   if (content.status != ReadStatus::Ok) return {};
   return ParseListFile(content.bytes);
+}
+
+// Adds a played file at the end; at most one entry, the oldest, goes: when the count exceeds the
+// limit (0 sets none), or else the hard limit.
+void PushHistory(std::vector<std::string>& history, const std::string& path, std::int32_t limit) {
+  history.push_back(path);
+  const auto count = static_cast<std::int64_t>(history.size());
+  if ((limit != 0 && count > limit) || history.size() > kHistoryHardLimit) {
+    history.erase(history.begin());
+  }
 }
 
 }  // namespace
@@ -29,11 +51,11 @@ StartMemory LoadStartMemory(FileSystem& fs, const std::string& folder, int memor
   StartMemory start;
   start.valid = memory >= 0 && memory <= kHistoryMemory;
   if (memory == kHistoryMemory) {
-    start.shown = ReadHistory(fs, folder, start.historyUnread);
+    start.shown = ReadHistory(fs, folder, start.historyOrigin);
     return start;
   }
   if (start.valid) start.shown = LoadListFile(fs, MemoryFileName(folder, memory));
-  start.history = ReadHistory(fs, folder, start.historyUnread);
+  start.history = ReadHistory(fs, folder, start.historyOrigin);
   return start;
 }
 
@@ -61,24 +83,31 @@ std::array<std::size_t, 10> CountMemories(FileSystem& fs, const std::string& fol
 bool AppendHistory(std::vector<std::string>& history, const std::string& path, std::int32_t limit,
                    int currentMemory) {
   if (limit == 0 || currentMemory == kHistoryMemory) return false;
-  history.push_back(path);
-  const auto count = static_cast<std::int64_t>(history.size());
-  if (count > limit || history.size() > kHistoryHardLimit) history.erase(history.begin());
+  PushHistory(history, path, limit);
   return true;
 }
 
+bool SaveHistory(FileSystem& fs, const std::string& folder,
+                 const std::vector<std::string>& entries) {
+  return fs.ReplaceFileAtomically(HistoryFileName(folder), FormatListFile(entries));
+}
+
 bool SaveHistory(FileSystem& fs, const std::string& folder, const std::vector<std::string>& entries,
-                 bool unreadAtStart) {
-  const std::string path = HistoryFileName(folder);
-  if (!unreadAtStart) return fs.ReplaceFileAtomically(path, FormatListFile(entries));
-  bool unread = false;
-  std::vector<std::string> merged = ReadHistory(fs, folder, unread);
-  if (unread) return false;
-  merged.insert(merged.end(), entries.begin(), entries.end());
-  if (merged.size() > kHistoryHardLimit) {
-    merged.erase(merged.begin(), merged.end() - static_cast<std::ptrdiff_t>(kHistoryHardLimit));
+                 const HistoryRun& run) {
+  const FileContent now = fs.ReadFile(HistoryFileName(folder));
+  // A file that cannot be read now, when it could at start-up, is replaced as before: what it
+  // holds cannot be kept either way.
+  const bool untouched = now.status == ReadStatus::Missing ||
+                         (now.status == ReadStatus::Unreadable && !run.origin.unread) ||
+                         SameOrigin(OriginOf(now), run.origin);
+  if (untouched) return SaveHistory(fs, folder, entries);
+  if (now.status != ReadStatus::Ok) return false;
+  std::vector<std::string> merged = ParseListFile(now.bytes);
+  const std::size_t added = std::min(run.added, entries.size());
+  for (auto it = entries.end() - static_cast<std::ptrdiff_t>(added); it != entries.end(); ++it) {
+    PushHistory(merged, *it, run.limit);
   }
-  return fs.ReplaceFileAtomically(path, FormatListFile(merged));
+  return SaveHistory(fs, folder, merged);
 }
 
 }  // namespace tavel

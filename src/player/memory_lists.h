@@ -21,12 +21,20 @@ inline constexpr const char* kMemoryLoadFailedMessage =
 // The selector item of a memory: "M3 : 12ｺ", and "HIS: 12ｺ" for the history.
 std::string MemoryItemText(int memory, std::size_t count);
 
+// The history file as this player read it at start-up, to tell at the close whether another
+// player has written it since. A missing file counts as an empty one.
+struct HistoryOrigin {
+  bool unread = false;     // the file was there but could not be read
+  std::size_t size = 0;    // its length in bytes
+  std::size_t digest = 0;  // a digest of its bytes
+};
+
 // What start-up shows: the memory named by MEMORY and the history.
 struct StartMemory {
   bool valid = false;                // the memory number names a memory (0..10)
   std::vector<std::string> shown;    // the play list
   std::vector<std::string> history;  // the history list; empty while the history is on show
-  bool historyUnread = false;        // the history file is there but could not be read
+  HistoryOrigin historyOrigin;       // the history file as it was read
 };
 
 // Reads the memory on show and the history file. An unknown memory number shows nothing, but the
@@ -49,12 +57,28 @@ std::array<std::size_t, 10> CountMemories(FileSystem& fs, const std::string& fol
 bool AppendHistory(std::vector<std::string>& history, const std::string& path, std::int32_t limit,
                    int currentMemory);
 
-// Writes the history file in one step, so that a failed write leaves the previous file whole.
-// `unreadAtStart`: the file was there at start-up but could not be read (another program held it
-// open), so `entries` are only what this run recorded. They are then put after the file's own
-// entries, read again now, rather than replacing years of history with one run's; beyond the hard
-// limit the oldest go. A file that still cannot be read is left as it is and nothing is written.
+// Writes `entries` as the history file in one step, so that a failed write leaves the previous
+// file whole.
+bool SaveHistory(FileSystem& fs, const std::string& folder,
+                 const std::vector<std::string>& entries);
+
+// The lock that players hold while they save the history, one after the other.
+inline constexpr const char* kHistoryFileMutex = "KOLAP SOFT32 TAVEL32 history";
+
+// What one run of the player did to the history, for saving it at the close.
+struct HistoryRun {
+  HistoryOrigin origin;    // the file as start-up read it
+  std::size_t added = 0;   // entries this run recorded; they are the last of the list
+  std::int32_t limit = 0;  // the history limit at the close
+};
+
+// Saves the history at the close of a run. While the file is as start-up read it (or missing),
+// `entries` replace it. When another player has written it meanwhile, or it could not be read at
+// start-up, `entries` would throw away what that player recorded: the file is read again and only
+// the entries this run added go after its own, each trimming as a play does (one oldest entry out
+// when the limit or the hard limit is passed). A file that could not be read at start-up and still
+// cannot be read is left as it is and nothing is written.
 bool SaveHistory(FileSystem& fs, const std::string& folder, const std::vector<std::string>& entries,
-                 bool unreadAtStart = false);
+                 const HistoryRun& run);
 
 }  // namespace tavel

@@ -34,16 +34,20 @@ void TTAVEL32KOLAP::SetMemoryItem(int memory, std::size_t count) {
 
 bool TTAVEL32KOLAP::LoadStartMemory() {
   StartMemory loaded = tavel::LoadStartMemory(services_.files, ListFolder(), State.CurrentMemory);
-  HistoryUnreadAtStart = loaded.historyUnread;
+  HistoryAtStart = loaded.historyOrigin;
+  // The selector may have had its one recount before the history was read (it has the focus as
+  // soon as the window shows), so the history's item is set here.
+  if (State.CurrentMemory != kHistoryMemory) {
+    *State.HistoryList = std::move(loaded.history);
+    SetMemoryItem(kHistoryMemory, State.HistoryList->size());
+  }
   if (!loaded.valid) {
     // The history read all the same is kept, or the close would write the file empty.
-    *State.HistoryList = std::move(loaded.history);
     ComboBox1.SetItemIndex(-1);
     return false;
   }
   ShowPlayList(std::move(loaded.shown));
   SetMemoryItem(State.CurrentMemory, ListBox2.Count());
-  if (State.CurrentMemory != kHistoryMemory) *State.HistoryList = std::move(loaded.history);
   ComboBox1.SetItemIndex(State.CurrentMemory);
   RebuildNameList();
   return true;
@@ -98,6 +102,7 @@ void TTAVEL32KOLAP::AppendHistory(const std::string& path) {
   if (!tavel::AppendHistory(*State.HistoryList, path, State.HistoryLimit, State.CurrentMemory)) {
     return;
   }
+  ++HistoryAddedThisRun;
   int selected = ComboBox1.ItemIndex();
   SetMemoryItem(kHistoryMemory, State.HistoryList->size());
   ComboBox1.SetItemIndex(selected);
@@ -105,10 +110,15 @@ void TTAVEL32KOLAP::AppendHistory(const std::string& path) {
 
 // Written whether or not recording is on; a failed write is not reported and keeps the old file.
 void TTAVEL32KOLAP::SaveHistory() {
+  // Players that close at the same moment (at the end of the Windows session) take turns, so that
+  // each finds the file as the one before it left it. Without the lock the save goes on all the
+  // same.
+  std::unique_ptr<MutexHandle> turn = services_.mutexes.Acquire(kHistoryFileMutex);
+  const HistoryRun run{HistoryAtStart, HistoryAddedThisRun, State.HistoryLimit};
   if (State.CurrentMemory == kHistoryMemory) {
-    tavel::SaveHistory(services_.files, ListFolder(), ListBox2.Items(), HistoryUnreadAtStart);
+    tavel::SaveHistory(services_.files, ListFolder(), ListBox2.Items(), run);
   } else if (State.HistoryList) {
-    tavel::SaveHistory(services_.files, ListFolder(), *State.HistoryList, HistoryUnreadAtStart);
+    tavel::SaveHistory(services_.files, ListFolder(), *State.HistoryList, run);
   }
 }
 

@@ -2,6 +2,7 @@
 // of src/player/ by subject (start-up, titles, status panels, closing).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "platform/named_mutex.h"
 #include "platform/services.h"
 #include "platform/tray.h"
+#include "player/memory_lists.h"
 #include "player/player_state.h"
 #include "player/settings.h"
 #include "product/entry_state.h"
@@ -192,8 +194,10 @@ class TTAVEL32KOLAP : public Form {
   std::function<void(int stage)> BeforeAllocation;
   // The memory counts have been refreshed, at the selector's first focus of the run.
   bool MemoryCountsRefreshed = false;
-  // The history file was there at start-up but could not be read: the close adds to it.
-  bool HistoryUnreadAtStart = false;
+  // The history file as start-up read it, and how many plays this run has recorded: the close
+  // adds them to what another player has written meanwhile.
+  HistoryOrigin HistoryAtStart;
+  std::size_t HistoryAddedThisRun = 0;
   // A close came before the start-up had ended: the forced exit runs, the start-up no more.
   bool ForcedExitBegun = false;
 

@@ -65,6 +65,16 @@ TEST_F(MemoryLists, TheSelectorCountsEveryMemoryAndMakesMissingOnesAtItsFirstFoc
   Close(player);
 }
 
+TEST_F(MemoryLists, TheHistorysItemShowsItsCountWithoutAFocusAfterStartup) {
+  ASSERT_TRUE(box.WriteFile("TaVO32MH.LIS", ListBytes({"a.wav", "b.wav"})));
+  HWND player = StartPlayer();
+  ASSERT_NE(player, nullptr);
+  HWND combo = WaitForControl(player, "ComboBox1");
+  EXPECT_TRUE(WaitUntil([&] { return ComboItems(combo).at(10) == "HIS: 2ｺ"; }, kWindowTimeoutMs))
+      << ComboItems(combo).at(10);
+  Close(player);
+}
+
 TEST_F(MemoryLists, PickingAMemoryShowsItsEntries) {
   ASSERT_TRUE(box.WriteFile(MemoryFile(0), ListBytes({"a.wav"})));
   ASSERT_TRUE(box.WriteFile(MemoryFile(2), ListBytes({"C:\\曲\\表.MID", "D:\\ソ\\Song.wav"})));

@@ -173,6 +173,8 @@ bool Win32FileSystem::WriteFile(const std::string& path, const std::string& byte
 bool Win32FileSystem::ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   if (IsReadOnly(path)) return false;  // before anything is written
   const std::string temporary = path + ".new";
+  // One left behind by a crash is overwritten; a hidden or read-only one would refuse that.
+  SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!WriteNewFile(temporary, bytes)) {
     DeleteFileA(temporary.c_str());
     return false;

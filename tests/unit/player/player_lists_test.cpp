@@ -90,6 +90,36 @@ TEST_F(PlayerLists, AHistoryFileThatCouldNotBeReadAtStartupIsAddedTo) {
   EXPECT_EQ(files.Content(history), FormatListFile(expected));
 }
 
+TEST_F(PlayerLists, TwoPlayersClosingOneAfterTheOtherKeepBothOfTheirPlays) {
+  const std::string history = ListFileName(kFolder, kHistoryMemory);
+  PutList(0, Entries(1));
+  PutList(kHistoryMemory, Entries(2, "E:\\old"));
+  Store("FILEHIS", "10");
+  Start();
+  std::unique_ptr<TTAVEL32KOLAP> first = std::move(player);
+  TTAVEL32KOLAP& second = Start(/*otherPlayer=*/true);
+  first->AppendHistory("D:\\first.wav");
+  second.AppendHistory("D:\\second.wav");
+  first->Close();
+  mutexes.alsoLogTo = &files.log;
+  files.log.clear();
+  second.Close();
+  // The file is read and replaced while no other player can save it.
+  std::vector<std::string> steps;
+  for (const std::string& step : files.log) {
+    if (step.find("TaVO32MH") != std::string::npos || step.find("history") != std::string::npos) {
+      steps.push_back(step);
+    }
+  }
+  EXPECT_EQ(steps, (std::vector<std::string>{"lock " + std::string(kHistoryFileMutex),
+                                             "read " + history, "replace " + history,
+                                             "unlock " + std::string(kHistoryFileMutex)}));
+  std::vector<std::string> expected = Entries(2, "E:\\old");
+  expected.push_back("D:\\first.wav");
+  expected.push_back("D:\\second.wav");
+  EXPECT_EQ(files.Content(history), FormatListFile(expected));
+}
+
 TEST_F(PlayerLists, AHistoryFileThatStaysUnreadableIsKeptAsItIs) {
   const std::string history = ListFileName(kFolder, kHistoryMemory);
   PutList(kHistoryMemory, Entries(3, "E:\\old"));
@@ -99,6 +129,22 @@ TEST_F(PlayerLists, AHistoryFileThatStaysUnreadableIsKeptAsItIs) {
   EXPECT_EQ(p.ListBox2.Count(), 0);
   p.Close();
   EXPECT_EQ(files.Content(history), FormatListFile(Entries(3, "E:\\old")));
+}
+
+TEST_F(PlayerLists, AFocusBeforeStartupStillLeavesNoPlaceholderItem) {
+  PutList(0, Entries(3));
+  PutList(kHistoryMemory, Entries(2, "E:\\played"));
+  Create();
+  player->Show();
+  player->ComboBox1.UserEnter();  // the selector has the focus as soon as the window shows
+  ui.Advance(500);
+  EXPECT_EQ(player->ComboBox1.Item(0), "M0 : 3ｺ");
+  EXPECT_EQ(player->ComboBox1.Item(10), "HIS: 2ｺ");
+  for (int i = 0; i <= kHistoryMemory; ++i) {
+    const std::string item = player->ComboBox1.Item(i);
+    EXPECT_TRUE(item.find("12345") == std::string::npos && item.find("88888") == std::string::npos)
+        << item;
+  }
 }
 
 TEST_F(PlayerLists, TheFirstFocusCountsEveryMemoryAndCreatesMissingFilesOnce) {
