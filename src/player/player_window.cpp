@@ -128,6 +128,7 @@ void TTAVEL32KOLAP::WireHandlers() {
   WireAboutMenu();
   WireHistoryMenu();
   WireTray();
+  WireMediaKeys();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };
   OnResize = [this] { FormResize(); };
