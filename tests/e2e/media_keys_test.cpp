@@ -2,10 +2,7 @@
 // its button does, in the window and from the tray; of two players only the first takes them, and
 // a key that another program holds works only in the window that has the focus.
 #include <cstdlib>
-#include <initializer_list>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "harness.h"
 #include "started_player.h"
@@ -22,27 +19,13 @@ std::string Idle(int number) {
   return std::to_string(number) + "楽蔵32 TAVEL";
 }
 
-// Media keys the test program holds as hot keys, as another program would, while it lives.
-class HeldKeys {
- public:
-  HeldKeys(std::initializer_list<WORD> keys) {
-    for (WORD key : keys) {
-      int id = 0x7000 + key;
-      if (RegisterHotKey(nullptr, id, 0, key)) ids_.push_back(id);
-      all_ = all_ && !ids_.empty() && ids_.back() == id;
-    }
-  }
-  ~HeldKeys() {
-    for (int id : ids_) UnregisterHotKey(nullptr, id);
-  }
-  HeldKeys(const HeldKeys&) = delete;
-  HeldKeys& operator=(const HeldKeys&) = delete;
-  bool AllHeld() const { return all_; }
+constexpr WORD kAllKeys[] = {VK_MEDIA_PLAY_PAUSE, VK_MEDIA_NEXT_TRACK, VK_MEDIA_PREV_TRACK,
+                             VK_MEDIA_STOP};
 
- private:
-  std::vector<int> ids_;
-  bool all_ = true;
-};
+// Takes a media key as a hot key of the test program, as another program would.
+bool HoldKey(WORD key) {
+  return RegisterHotKey(nullptr, key, 0, key) != 0;
+}
 
 class MediaKeys : public StartedPlayer {
  protected:
@@ -54,6 +37,9 @@ class MediaKeys : public StartedPlayer {
       list += box.PathOf(name) + "\r\n";
     }
     ASSERT_TRUE(box.WriteFile("TaVM32M0.LIS", list));
+  }
+  void TearDown() override {
+    for (WORD key : kAllKeys) UnregisterHotKey(nullptr, key);
   }
   // Continuous, not endless, the first entry selected.
   void StartPlaying() {
@@ -111,22 +97,19 @@ TEST_F(MediaKeys, EachKeyDoesWhatItsButtonDoesInTheWindowAndFromTheTray) {
   EXPECT_TRUE(Shows(player, Idle(1)));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_PLAY_PAUSE));
   EXPECT_TRUE(Shows(player, Playing(1, "B.WAV"))) << "starts at the selected entry";
-  ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_STOP));
-  EXPECT_TRUE(Shows(player, Idle(1)));
   ClosePlayer();
 }
 
 TEST_F(MediaKeys, TheFirstPlayerTakesTheKeysAndAKeyHeldElsewhereWorksOnlyInTheFocusedWindow) {
-  std::optional<HeldKeys> next;
-  next.emplace(std::initializer_list<WORD>{VK_MEDIA_NEXT_TRACK});
-  ASSERT_TRUE(next->AllHeld());
+  ASSERT_TRUE(HoldKey(VK_MEDIA_NEXT_TRACK));
   StartPlaying();
   TestProcess& secondProcess = box.Start();
   HWND second = secondProcess.WaitForWindow(kPlayerClass);
   ASSERT_NE(second, nullptr);
   ASSERT_TRUE(Shows(second, Idle(2)));
   ASSERT_TRUE(StartUpEnded(second));
-  next.reset();  // nobody holds "next" now: it comes to the window in front as a key press
+  // Nobody holds "next" now: it comes to the window in front as a key press.
+  UnregisterHotKey(nullptr, VK_MEDIA_NEXT_TRACK);
 
   ASSERT_TRUE(BringToFront(second));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_PLAY_PAUSE));
@@ -144,10 +127,9 @@ TEST_F(MediaKeys, TheFirstPlayerTakesTheKeysAndAKeyHeldElsewhereWorksOnlyInTheFo
   EXPECT_NE(Caption(second), Idle(2));
 
   ClosePlayer();
-  EXPECT_TRUE(
-      HeldKeys({VK_MEDIA_PLAY_PAUSE, VK_MEDIA_NEXT_TRACK, VK_MEDIA_PREV_TRACK, VK_MEDIA_STOP})
-          .AllHeld())
-      << "the closed player gave its keys back; the second never took them";
+  for (WORD key : kAllKeys) {
+    EXPECT_TRUE(HoldKey(key)) << "the closed player gave its keys back; the second never took them";
+  }
   RequestClose(second);
   EXPECT_TRUE(secondProcess.WaitForExit());
 }
