@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -268,9 +269,9 @@ class TTAVEL32KOLAP : public Form {
   // The monitor's watch for a file that stops short of its length.
   std::int32_t lastPolledPosition_ = -1;
   int stalledPolls_ = 0;
-  bool stoppedByUser_ = false;        // ■ holds the file where it stands
-  WindowHandle mediaKeysWindow_ = 0;  // the window the hot keys were taken for
-  bool mediaKeysTaken_[4] = {};       // by MediaKey: held as a hot key
+  bool stoppedByUser_ = false;                       // ■ holds the file where it stands
+  WindowHandle mediaKeysWindow_ = 0;                 // the window the hot keys were taken for
+  bool mediaKeysTaken_[std::size(kMediaKeys)] = {};  // by MediaKey: held as a hot key
 
  protected:
   Services& services_;
