@@ -73,6 +73,8 @@ int MakeList(const ListRequest& request, ListMakerContext& c) {
     c.console.Err(NoticeText(Notice::WriteFailed, target->utf8, c.language));
     return kReadWriteFailed;
   }
+  for (const ShortenedEntry& shortened : selection.shortened)
+    c.console.Out(ShortenedText(shortened, c.language));
   c.console.Out(
       WrittenText(target->utf8, selection.entries.size(), selection.refused.size(), c.language));
   return selection.refused.empty() ? kWritten : kWrittenWithRefusals;

@@ -37,6 +37,7 @@ const char kHelp[] =
     u8"  楽蔵32 (TaVEL32.EXE) のメモリ Mn (M0 ～ M9) のリスト TaVM32Mn.LIS を作ります。\n"
     u8"  フォルダの音楽ファイルは名前順 (数字は数の順)、プレイリスト (.m3u .m3u8) は\n"
     u8"  その順に並べます。再生できないものは理由とともに表示して除きます。\n"
+    u8"  シフトJISにない文字を含む名前は、短い名前 (8.3 形式) があればそれで登録します。\n"
     u8"  /S  --subfolders    サブフォルダも探す\n"
     u8"  /R  --replace       既にあるリストを置き換える\n"
     u8"  /A  --append        既にあるリストに追加する\n"
@@ -50,6 +51,8 @@ const char kHelp[] =
     u8"  Writes the list TaVM32Mn.LIS of memory Mn (M0 to M9) of the player TaVEL32.EXE.\n"
     u8"  Music files in folders go in name order (numbers by value); playlists (.m3u .m3u8)\n"
     u8"  keep their order. Whatever the player cannot play is left out and named with the reason.\n"
+    u8"  A name with characters Shift-JIS lacks is written by its short (8.3) name, if it has "
+    u8"one.\n"
     u8"  /S  --subfolders    search sub-folders too\n"
     u8"  /R  --replace       replace an existing list\n"
     u8"  /A  --append        add to an existing list\n"
@@ -96,6 +99,11 @@ std::string ArgumentErrorText(const ParsedArguments& parsed, Language l) {
 std::string RefusalText(const RefusedEntry& refused, Language l) {
   return std::string(Pick(l, u8"除外: ", u8"left out: ")) + refused.path + " : " +
          ReasonText(refused.reason, l);
+}
+
+std::string ShortenedText(const ShortenedEntry& shortened, Language l) {
+  return std::string(Pick(l, u8"短い名前で登録: ", u8"written by its short name: ")) +
+         shortened.path + Pick(l, u8" → ", u8" -> ") + shortened.written;
 }
 
 std::string WrittenText(const std::string& list, std::size_t entries, std::size_t refused,

@@ -19,6 +19,9 @@ std::string ArgumentErrorText(const ParsedArguments& parsed, Language language);
 // One line for a refused entry: its path and the reason.
 std::string RefusalText(const RefusedEntry& refused, Language language);
 
+// One line for an entry written by its short name: the file's path and the path in the list.
+std::string ShortenedText(const ShortenedEntry& shortened, Language language);
+
 // The message of a written list; `list` is the list file's path.
 std::string WrittenText(const std::string& list, std::size_t entries, std::size_t refused,
                         Language language);

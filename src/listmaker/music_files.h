@@ -25,6 +25,9 @@ class MusicFiles {
   virtual std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) = 0;
   // The whole file; nothing when it cannot be read.
   virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // The short (8.3) name the volume keeps for the file or folder at a full path, without its
+  // folder; nothing when it keeps none.
+  virtual std::optional<std::string> ShortName(const std::string& path) = 0;
 };
 
 }  // namespace tavel::listmaker

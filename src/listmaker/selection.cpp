@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "listmaker/cp932_path.h"
 #include "listmaker/natural_order.h"
 #include "listmaker/playlist.h"
 #include "player/playback_rules.h"
@@ -44,6 +45,7 @@ std::string Printable(const std::string& bytes) {
 struct Named {
   std::string name;  // code page 932
   std::string utf8Path;
+  bool shortened;  // the name, or its folder's path, is the volume's short name
 };
 
 class Selector {
@@ -73,15 +75,21 @@ class Selector {
   // The checks in the order a user can act on them; `known` when the file is known to exist.
   void AddFile(const std::string& path, bool known) {
     if (!IsMusicName(path, types_)) return Refuse(path, Refusal::UnknownType);
-    std::optional<std::string> cp932 = codec_.FromUtf8(path);
+    std::optional<Cp932Path> cp932 = Cp932PathOf(path, files_, codec_);
     if (!cp932) return Refuse(path, Refusal::NotCp932);
-    if (!PlayerTakes(*cp932)) return Refuse(path, Refusal::TooLong);
+    if (!PlayerTakes(cp932->path)) return Refuse(path, Refusal::TooLong);
     if (!known) {
       const PathKind kind = files_.KindOf(path);
       if (kind != PathKind::File)
         return Refuse(path, kind == PathKind::Missing ? Refusal::Missing : Refusal::NotAFile);
     }
-    selection_.entries.push_back(std::move(*cp932));
+    Add(path, std::move(cp932->path), cp932->shortened);
+  }
+
+  void Add(const std::string& utf8Path, std::string cp932Path, bool shortened) {
+    if (shortened)
+      selection_.shortened.push_back({utf8Path, codec_.ToUtf8(cp932Path).value_or("")});
+    selection_.entries.push_back(std::move(cp932Path));
   }
 
   void AddPlaylist(const std::string& path) {
@@ -102,11 +110,12 @@ class Selector {
   }
 
   void AddFolder(const std::string& folder) {
-    std::optional<std::string> cp932Folder = codec_.FromUtf8(folder);
+    std::optional<Cp932Path> cp932Folder = Cp932PathOf(folder, files_, codec_);
     if (!cp932Folder) return Refuse(folder, Refusal::NotCp932);
     // Every file below a folder this long would be refused as too long: say it once, and never
     // follow a loop of linked folders further than this.
-    if (!PlayerTakes(WithBackslash(*cp932Folder))) return Refuse(folder, Refusal::TooLong);
+    const std::string cp932Prefix = WithBackslash(cp932Folder->path);
+    if (!PlayerTakes(cp932Prefix)) return Refuse(folder, Refusal::TooLong);
     std::optional<std::vector<FolderEntry>> listed = files_.ListFolder(folder);
     if (!listed) return Refuse(folder, Refusal::Unreadable);
     std::vector<Named> music, folders;
@@ -114,14 +123,15 @@ class Selector {
       const std::string path = JoinPath(folder, entry.name);
       if (!entry.folder && !IsMusicName(entry.name, types_)) continue;
       if (entry.folder && !subfolders_) continue;
-      std::optional<std::string> name = codec_.FromUtf8(entry.name);
+      std::optional<Cp932Path> name = Cp932NameOf(path, entry.name, files_, codec_);
       if (!name) {
         Refuse(path, Refusal::NotCp932);
         continue;
       }
-      (entry.folder ? folders : music).push_back({std::move(*name), path});
+      const bool shortened = cp932Folder->shortened || name->shortened;
+      (entry.folder ? folders : music).push_back({std::move(name->path), path, shortened});
     }
-    AddSorted(WithBackslash(*cp932Folder), music);
+    AddSorted(cp932Prefix, music);
     for (const Named& sub : Sorted(folders)) AddFolder(sub.utf8Path);
   }
 
@@ -132,7 +142,7 @@ class Selector {
         Refuse(file.utf8Path, Refusal::TooLong);
         continue;
       }
-      selection_.entries.push_back(std::move(path));
+      Add(file.utf8Path, std::move(path), file.shortened);
     }
   }
 

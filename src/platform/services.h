@@ -8,6 +8,7 @@ class DdeClient;
 class Desktop;
 class Drives;
 class FileSystem;
+class HotKeys;
 class Mci;
 class NamedMutexes;
 class Process;
@@ -25,6 +26,7 @@ struct Services {
   DdeClient& dde;
   NamedMutexes& mutexes;
   Drives& drives;
+  HotKeys& hotKeys;
 };
 
 }  // namespace tavel

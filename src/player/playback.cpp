@@ -219,6 +219,7 @@ void TTAVEL32KOLAP::Timer3Timer() {
   }
   PanelBar.SetVisible(false);
   App().Backend().Repaint(PanelBar);
+  stoppedByUser_ = false;
   State.LastMciResult = SendMci("Close Kolap wait");
   if (State.AbortRequest == 1) {
     ClosePlayback();
@@ -246,6 +247,13 @@ void TTAVEL32KOLAP::ApplyPendingStop() {
     if (Timer3.Interval() != 0) Timer3.SetInterval(kMonitorSoonInterval);
     Timer3.SetEnabled(true);
   }
+}
+
+// A stop still waiting for the monitor is called off; a file that ■ holds plays on at the
+// monitor's next tick, from where it stands.
+void TTAVEL32KOLAP::PlayOnFromStop() {
+  stopPending_ = false;
+  if (stoppedByUser_) State.ResumeAfterSeek = 1;
 }
 
 // The seek bar: pause, seek to where the thumb stood when the event arrived, and let the next

@@ -56,6 +56,7 @@ void TTAVEL32KOLAP::RunCloseSequence() {
   State.LastMciResult = SendMciDirect("Close Kolap wait");
   App().ProcessMessages();
   RemoveTrayIcon();
+  ReleaseMediaKeys();
   App().ProcessMessages();
   if (State.EmergencyExit) {
     State.HistoryList.reset();

@@ -174,6 +174,7 @@ void TTAVEL32KOLAP::ApplySavedIndex() {
 
 // Steps 15 to 17: uncover the window (or go to the tray), enable the menus, start playing if asked.
 void TTAVEL32KOLAP::FinishStartup() {
+  TakeMediaKeys();
   if (!START2.Checked()) PanelOPEN.SetVisible(false);
   for (MenuItem* menu : {&MHELP0, &MOption0, &MStart0}) menu->SetEnabled(true);
   if (START2.Checked()) {

@@ -129,6 +129,7 @@ void TTAVEL32KOLAP::WireHandlers() {
   WireHistoryMenu();
   WireFileTypesMenu();
   WireTray();
+  WireMediaKeys();
   Timer6.OnTimer = [this] { Timer6Timer(); };
   TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };
   OnResize = [this] { FormResize(); };

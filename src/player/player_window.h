@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -17,6 +18,7 @@
 #include "platform/named_mutex.h"
 #include "platform/services.h"
 #include "platform/tray.h"
+#include "player/media_keys.h"
 #include "player/memory_lists.h"
 #include "player/player_state.h"
 #include "player/settings.h"
@@ -246,9 +248,20 @@ class TTAVEL32KOLAP : public Form {
   // Draws an index from 0 to count - 1 for random mode; tests may replace it.
   std::function<int(int count)> RandomIndex;
 
+  // The keyboard's media keys: taken as hot keys when the start-up ends, given back at the close;
+  // each key does what its button does.
+  void TakeMediaKeys();
+  void ReleaseMediaKeys();
+  void MediaKeyPressed(MediaKey key, MediaKeyRoute route);
+  // ■ holds the playing file (or will, once the monitor is armed).
+  bool HeldByStop() const { return stoppedByUser_ || stopPending_; }
+  // Plays on from where ■ holds the file, as the seek bar does: at the monitor's next tick.
+  void PlayOnFromStop();
+
  private:
   void WirePlayback();
   void WireTray();
+  void WireMediaKeys();
   void ShowTrayPlayItems(MenuItem& play, MenuItem& interrupt, const std::string& playCaption);
   void ArmMonitor();
   void ApplyPendingStop();
@@ -267,7 +280,9 @@ class TTAVEL32KOLAP : public Form {
   // The monitor's watch for a file that stops short of its length.
   std::int32_t lastPolledPosition_ = -1;
   int stalledPolls_ = 0;
-  bool stoppedByUser_ = false;  // ■ holds the file where it stands
+  bool stoppedByUser_ = false;                       // ■ holds the file where it stands
+  WindowHandle mediaKeysWindow_ = 0;                 // the window the hot keys were taken for
+  bool mediaKeysTaken_[std::size(kMediaKeys)] = {};  // by MediaKey: held as a hot key
 
  protected:
   Services& services_;

@@ -32,7 +32,10 @@ class Application {
   void Beep() { backend_.Beep(); }
   // Shows an error in the standard error display, as one that no handler caught would be, but
   // lets the caller go on.
-  void ShowError(const std::string& text) { backend_.ShowError(text); }
+  void ShowError(const std::string& text) {
+    auto showing = ShowingModal();
+    backend_.ShowError(text);
+  }
 
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool on) { showHint_ = on; }
@@ -47,6 +50,12 @@ class Application {
   // The standard error display: an error that no handler caught is shown with its text in the
   // system's plain box, and the program goes on.
   void ShowUncaught(const std::exception& e);
+
+  // A form of the program, or the standard error display, is shown modally: the windows below it
+  // take no commands until it closes.
+  bool ModalShowing() const { return modalShowing_ > 0; }
+  // Counts a modal showing until the returned object goes.
+  ScopedValue<int> ShowingModal() { return ScopedValue<int>(modalShowing_, modalShowing_ + 1); }
 
   // Whether Run shows the main form; a window that works hidden turns it off while it is created.
   void SetShowMainForm(bool on) { showMainForm_ = on; }
@@ -63,6 +72,7 @@ class Application {
   bool showHint_ = true;
   bool showMainForm_ = true;
   bool busy_ = false;
+  int modalShowing_ = 0;
 };
 
 }  // namespace tavel

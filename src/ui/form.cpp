@@ -51,7 +51,10 @@ int Form::ShowModal() {
   closed_ = false;
   modalResult_ = kResultNone;
   SetVisible(true);
-  app_.Backend().RunModal(*this);
+  {
+    auto showing = app_.ShowingModal();
+    app_.Backend().RunModal(*this);
+  }
   modal_ = false;
   SetVisible(false);
   return modalResult_;

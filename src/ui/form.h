@@ -73,6 +73,12 @@ class Form : public Control {
   std::function<bool(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)> OnMessage;
   // The Windows session ends (log-off, shut-down): the process ends right after this returns.
   std::function<void()> OnEndSession;
+  // A hot key the window holds was pressed, wherever the focus is; `id` is the window's own
+  // number for it.
+  std::function<void(int id)> OnHotKey;
+  // An application command (a media or browser key of the keyboard, for instance) reached the
+  // window while it or one of its controls has the focus; returns whether the form carried it out.
+  std::function<bool(int command)> OnAppCommand;
 
  protected:
   void SizeChanged() override;

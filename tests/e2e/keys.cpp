@@ -1,6 +1,8 @@
 // Keys pressed in a window of the program under test, as the keyboard delivers them.
 #include "keys.h"
 
+#include "wait.h"
+
 namespace tavel::e2e {
 
 HWND FocusedControl(HWND window) {
@@ -19,6 +21,26 @@ bool PressKey(HWND window, WPARAM virtualKey) {
   LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(static_cast<UINT>(virtualKey), 0)) << 16;
   return PostMessageA(focus, WM_KEYDOWN, virtualKey, 1 | scan) &&
          PostMessageA(focus, WM_KEYUP, virtualKey, 1 | scan | (LPARAM{3} << 30));
+}
+
+bool PressKeyboardKey(WORD virtualKey) {
+  INPUT input[2] = {};
+  for (INPUT& i : input) {
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = virtualKey;
+    i.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+  }
+  input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  return SendInput(2, input, sizeof(INPUT)) == 2;
+}
+
+bool BringToFront(HWND window) {
+  return WaitUntil(
+      [&] {
+        if (GetForegroundWindow() != window) SetForegroundWindow(window);
+        return GetForegroundWindow() == window && FocusedControl(window) != nullptr;
+      },
+      kWindowTimeoutMs);
 }
 
 }  // namespace tavel::e2e

@@ -62,4 +62,17 @@ std::optional<std::string> Win32MusicFiles::ReadFile(const std::string& path) {
   return bytes;
 }
 
+// A volume without short names gives the long name back; the caller finds it no better.
+std::optional<std::string> Win32MusicFiles::ShortName(const std::string& path) {
+  const std::wstring wide = WideOf(path);
+  const DWORD length = GetShortPathNameW(wide.c_str(), nullptr, 0);
+  if (length == 0) return std::nullopt;
+  std::wstring shortPath(length, L'\0');
+  const DWORD written = GetShortPathNameW(wide.c_str(), shortPath.data(), length);
+  if (written == 0 || written >= length) return std::nullopt;
+  shortPath.resize(written);
+  const std::size_t separator = shortPath.find_last_of(L"\\/");
+  return Utf8Of(separator == std::wstring::npos ? shortPath : shortPath.substr(separator + 1));
+}
+
 }  // namespace tavel::listmaker

@@ -12,6 +12,7 @@ class Win32MusicFiles : public MusicFiles {
   PathKind KindOf(const std::string& path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override;
   std::optional<std::string> ReadFile(const std::string& path) override;
+  std::optional<std::string> ShortName(const std::string& path) override;
 };
 
 }  // namespace tavel::listmaker

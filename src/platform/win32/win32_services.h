@@ -7,6 +7,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_hot_keys.h"
 #include "platform/win32/win32_mci.h"
 #include "platform/win32/win32_named_mutex.h"
 #include "platform/win32/win32_process.h"
@@ -26,7 +27,9 @@ struct Win32Services {
   Win32Dde dde;
   Win32NamedMutexes mutexes;
   Win32Drives drives;
-  Services services{registry, desktop, process, clock, files, mci, tray, dde, mutexes, drives};
+  Win32HotKeys hotKeys;
+  Services services{registry, desktop, process, clock,  files,  mci,
+                    tray,     dde,     mutexes, drives, hotKeys};
 };
 
 }  // namespace tavel

@@ -277,6 +277,13 @@ LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
       if (wp && form_.OnEndSession) form_.OnEndSession();
       return 0;
+    case WM_HOTKEY:
+      if (form_.OnHotKey) form_.OnHotKey(static_cast<int>(wp));
+      return 0;
+    // Sent to the focused control first, whose default handling hands it up to its parent.
+    case WM_APPCOMMAND:
+      if (form_.OnAppCommand && form_.OnAppCommand(GET_APPCOMMAND_LPARAM(lp))) return TRUE;
+      break;
     // A sub-menu of the bar opens: its own item's click handler runs first.
     case WM_INITMENUPOPUP:
       if (menuBar_ && !HIWORD(lp)) {

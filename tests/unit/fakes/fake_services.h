@@ -5,6 +5,7 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_drives.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/fake_hot_keys.h"
 #include "fakes/fake_mci.h"
 #include "fakes/fake_named_mutex.h"
 #include "fakes/fake_process.h"
@@ -29,7 +30,9 @@ struct FakeServices {
   FakeProgman progman;
   FakeNamedMutexes mutexes;
   FakeDrives drives{files};
-  Services services{registry, desktop, process, clock, files, mci, tray, progman, mutexes, drives};
+  FakeHotKeys hotKeys;
+  Services services{registry, desktop, process, clock,  files,  mci,
+                    tray,     progman, mutexes, drives, hotKeys};
 };
 
 }  // namespace tavel::testing

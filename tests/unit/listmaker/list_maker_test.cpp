@@ -62,6 +62,16 @@ TEST_F(ListMaker, NamesEveryEntryItLeavesOutAndWritesNothingWhenNothingPlays) {
   EXPECT_EQ(Run({"M4", unnamable, "--subfolders"}), kNothingPlayable);
   EXPECT_EQ(console.err.back(), "nothing playable; not written: C:\\TAVEL\\TaVM32M4.LIS");
   EXPECT_FALSE(lists.Has("C:\\TAVEL\\TaVM32M4.LIS"));
+
+  // Where the volume has a short name for it, the file is written by that name, and said so.
+  music.Put(unnamable);
+  music.shortNames[unnamable] = "E~1.WAV";
+  console.out.clear();
+  EXPECT_EQ(Run({"M4", unnamable}), kWritten);
+  EXPECT_EQ(lists.Content("C:\\TAVEL\\TaVM32M4.LIS"), "C:\\M\\E~1.WAV\r\n");
+  const std::string report = u8"written by its short name: C:\\M\\é.wav -> C:\\M\\E~1.WAV";
+  EXPECT_EQ(console.out,
+            (std::vector<std::string>{report, "C:\\TAVEL\\TaVM32M4.LIS: 1 entries written"}));
 }
 
 TEST_F(ListMaker, TakesMP3AndWMAOnlyWhenAsked) {

@@ -91,6 +91,12 @@ std::optional<std::string> FakeMusicFiles::ReadFile(const std::string& path) {
   return it->second;
 }
 
+std::optional<std::string> FakeMusicFiles::ShortName(const std::string& path) {
+  auto it = shortNames.find(path);
+  if (it == shortNames.end()) return std::nullopt;
+  return it->second;
+}
+
 void FakeMusicFiles::Put(const std::string& path, const std::string& bytes) {
   files_[path] = bytes;
   PutFolder(path.substr(0, FolderOf(path).size() - 1));

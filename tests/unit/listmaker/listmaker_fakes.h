@@ -28,14 +28,16 @@ class FakeMusicFiles : public MusicFiles {
   PathKind KindOf(const std::string& path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override;
   std::optional<std::string> ReadFile(const std::string& path) override;
+  std::optional<std::string> ShortName(const std::string& path) override;
 
   // A file and every folder above it.
   void Put(const std::string& path, const std::string& bytes = "");
   void PutFolder(const std::string& folder);
 
-  std::string current = "C:\\WORK";  // the current folder for relative paths
-  std::set<std::string> unreadable;  // folders and files that cannot be read
-  std::vector<std::string> listed;   // every folder listed, in order
+  std::string current = "C:\\WORK";               // the current folder for relative paths
+  std::set<std::string> unreadable;               // folders and files that cannot be read
+  std::vector<std::string> listed;                // every folder listed, in order
+  std::map<std::string, std::string> shortNames;  // the volume's short names, by full path
 
  private:
   std::map<std::string, std::string> files_;

@@ -63,6 +63,47 @@ TEST_F(Selecting, NamesAreConvertedWholeOrRefusedNeverMangled) {
   EXPECT_EQ(files.listed, (Paths{u8"C:\\曲", u8"C:\\曲\\ソ"}));
 }
 
+TEST_F(Selecting, NamesCodePage932LacksAreWrittenByTheVolumesShortNamesWhereItHasThem) {
+  files.Put(u8"C:\\曲\\café.wav");
+  files.Put(u8"C:\\曲\\b.wav");
+  files.Put(u8"C:\\曲\\Émigré\\a.wav");
+  files.Put(u8"C:\\曲\\Émigré\\한.wav");
+  files.Put(u8"C:\\曲\\\U0001F600.wav");  // no short name: refused as before
+  files.Put(u8"C:\\曲\\ñ.wav");           // a short name that is no better: refused
+  files.shortNames = {{u8"C:\\曲\\café.wav", "CAFE~1.WAV"},
+                      {u8"C:\\曲\\Émigré", "EMIGR~1"},
+                      {u8"C:\\曲\\Émigré\\한.wav", "F~1.WAV"},
+                      {u8"C:\\曲\\ñ.wav", u8"ñ.wav"},
+                      {u8"C:\\曲\\b.wav", "B~1.WAV"}};  // not asked for: the long name serves
+  Selection s = Select({u8"C:\\曲"}, true);
+  // Short names sort as they are written, among the others.
+  EXPECT_EQ(s.entries, (Paths{"C:\\曲\\b.wav", "C:\\曲\\CAFE~1.WAV", "C:\\曲\\EMIGR~1\\a.wav",
+                              "C:\\曲\\EMIGR~1\\F~1.WAV"}));
+  const std::string cafe = u8"C:\\曲\\café.wav", cafeWritten = u8"C:\\曲\\CAFE~1.WAV";
+  const std::string korean = u8"C:\\曲\\Émigré\\한.wav";
+  const std::string koreanWritten = u8"C:\\曲\\EMIGR~1\\F~1.WAV";
+  ASSERT_EQ(s.shortened.size(), 3u);
+  EXPECT_EQ(s.shortened[0].path, cafe);
+  EXPECT_EQ(s.shortened[0].written, cafeWritten);
+  EXPECT_EQ(s.shortened[2].path, korean);
+  EXPECT_EQ(s.shortened[2].written, koreanWritten);
+  EXPECT_EQ(Reasons(s), (std::vector<Refusal>{Refusal::NotCp932, Refusal::NotCp932}));
+
+  // A named file and a playlist's entry take the same road, folder and name alike.
+  files.Put(u8"C:\\P\\list.m3u8", u8"../曲/Émigré/한.wav\ncafé.wav\n");
+  files.Put(u8"C:\\P\\café.wav");
+  files.shortNames[u8"C:\\P\\café.wav"] = "CAFE~2.WAV";
+  Selection named = Select({u8"C:\\P\\list.m3u8", u8"C:\\曲\\café.wav"});
+  EXPECT_EQ(named.entries,
+            (Paths{"C:\\曲\\EMIGR~1\\F~1.WAV", "C:\\P\\CAFE~2.WAV", "C:\\曲\\CAFE~1.WAV"}));
+  EXPECT_EQ(named.shortened.size(), 3u);
+  // The drive and a network path's server and share are never shortened.
+  const std::string onServer = u8"\\\\sérveur\\share\\a.wav";
+  files.Put(onServer);
+  files.shortNames[u8"\\\\sérveur"] = "SERVEUR";
+  EXPECT_EQ(Reasons(Select({onServer})), std::vector<Refusal>{Refusal::NotCp932});
+}
+
 TEST_F(Selecting, PathsLongerThanThePlayersFileFunctionsTakeAreRefused) {
   // 259 bytes and its terminating zero fill MAX_PATH. The MCI open command would take up to 279.
   const std::string folder = "C:\\" + std::string(200, 'f');
