@@ -15,12 +15,6 @@ namespace tavel::testing {
 
 class InstallFixture : public ::testing::Test, protected SetupWorld {
  protected:
-  static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
-  static constexpr const char* kUninstallKey =
-      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
-  static constexpr const char* kMapGroupsKey =
-      ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-
   InstallFixture() {
     // The program as delivered: both files in a folder of their own on drive D.
     process.path = "D:\\DELIVERY\\TaVEL32.EXE";
@@ -55,7 +49,7 @@ class InstallFixture : public ::testing::Test, protected SetupWorld {
     return registry.Get(kSettingsKeyPath, name);
   }
   std::string Uninstall(const std::string& name) const {
-    return registry.Get(kUninstallKey, name, RegistryRoot::LocalMachine);
+    return registry.Get(kEntryKey, name, RegistryRoot::LocalMachine);
   }
   bool WroteAnyValue() const {
     for (const std::string& entry : registry.accessLog) {

@@ -259,7 +259,7 @@ TEST_F(Install, AValueThatCannotBeWrittenStopsTheInstall) {
   registry.Set(kMapGroupsKey, "StartUp", "StartUp");
   TTVLSETUPForm& w = InstallInto("D:\\DELIVERY");
   EXPECT_EQ(messages, std::vector<std::string>{
-                          "[ HKEY_LOCAL_MACHINE\\" + std::string(kUninstallKey) +
+                          "[ HKEY_LOCAL_MACHINE\\" + std::string(kEntryKey) +
                           " ]\nUninstallString\nレジストリーへの書き込みに失敗しました・・・"});
   EXPECT_EQ(Settings("Version"), "<missing>");
   EXPECT_TRUE(w.Button3.Visible());

@@ -7,6 +7,7 @@
 
 #include "fakes/fake_services.h"
 #include "fakes/scripted_user.h"
+#include "product/identity.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
@@ -14,6 +15,15 @@
 namespace tavel::testing {
 
 struct SetupWorld {
+  // The keys setup writes, spelled out here so that a wrong key in the program shows.
+  static constexpr const char* kMakerKey = ".Default\\Software\\KOLAP SOFT32";
+  static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
+  static constexpr const char* kEntryKey =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
+  static constexpr const char* kMapGroupsKey =
+      ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
+  static constexpr const char* kHandoffKey = ".Default\\Software\\Unin_KOLAP SOFT32";
+
   SetupWorld() { app.SetTitle("楽蔵32"); }
 
   HeadlessUi ui;
