@@ -31,20 +31,18 @@ void TTVLSETUPForm::Timer1Timer() {
 
 void TTVLSETUPForm::Timer2Timer() {
   Timer2.SetEnabled(false);
-  if (copy_.Begin()) {
+  if (copy_.Begin())
     Timer3.SetEnabled(true);
-    return;
-  }
-  Close();
+  else
+    Close();
 }
 
 void TTVLSETUPForm::Timer3Timer() {
   Timer3.SetEnabled(false);
-  if (copy_.Retry()) {
+  if (copy_.Retry())
     Timer3.SetEnabled(true);
-    return;
-  }
-  Close();
+  else
+    Close();
 }
 
 // The refusal of an uninstall while the program runs; without a mode (the window gave up at its
