@@ -91,8 +91,10 @@ TEST_F(Install, StopsWithAMessageWhenTheEntriesAreMissingOrUnusable) {
                                                 "フォルダーを設定して下さい。"}));
   EXPECT_EQ(ui.BeepCount(), 2);
 
-  // A folder that cannot be created is named; the folder made before it stays.
+  // A folder that cannot be created is named; the folder made before it stays. 設定 is back
+  // while the message is read.
   messages.clear();
+  user.Act(DialogKind::KolapBox, [&](DialogForm&) { EXPECT_TRUE(w.Button3.Visible()); });
   files.failFolders.insert("C:\\A\\B");
   w.Edit1.TextFromWindow("C:\\A\\B\\C");
   w.Button3.Click();
