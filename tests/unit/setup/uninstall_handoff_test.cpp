@@ -30,7 +30,7 @@ TEST(UninstallHandoff, TheCopysNameIsBuiltFromTheCounter) {
   EXPECT_EQ(UninstallHandoff::CopyName(1234), "unin_kolap234.exe");
 }
 
-TEST(UninstallCommandLine, StartsExactlyTheInstalledProgramWithUninstall) {
+TEST(UninstallHandoff, TheUninstallCommandLineStartsExactlyTheInstalledProgram) {
   for (std::string exe :
        {"C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE", "C:\\Program Files\\KOLAP SOFT\\楽蔵 32\\TaVEL32.EXE",
         "D:\\ソフト\\表\\TaVEL32.EXE"}) {
@@ -43,7 +43,7 @@ TEST(UninstallCommandLine, StartsExactlyTheInstalledProgramWithUninstall) {
   EXPECT_EQ(ProgramsTried("C:\\Program Files\\T\\TaVEL32.EXE /uninstall").front(), "C:\\Program");
 }
 
-TEST(UninstallerCopyCommandLine, QuotesTheCopyAndItsArgument) {
+TEST(UninstallHandoff, TheCopysCommandLineQuotesTheCopyAndItsArgument) {
   std::string line = UninstallHandoff::CopyCommandLine("C:\\WINDOWS\\unin_kolap000.exe");
   EXPECT_EQ(line, "\"C:\\WINDOWS\\unin_kolap000.exe\" \"/DeleteFile\"");
   EXPECT_EQ(CommandLineArgument(line, 1), "/DeleteFile");
