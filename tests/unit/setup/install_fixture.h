@@ -2,18 +2,14 @@
 // screen, and a user who answers every box as the test says.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "dialogs/yes_no_box.h"
 #include "setup_world.h"
 
 namespace tavel::testing {
 
-class InstallFixture : public ::testing::Test, protected SetupWorld {
+class InstallFixture : public SetupWorld {
  protected:
   InstallFixture() {
     // The program as delivered: both files in a folder of their own on drive D.

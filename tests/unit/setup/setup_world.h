@@ -3,8 +3,11 @@
 // says. The install and the uninstall fixtures both start from it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
+#include "dialogs/yes_no_box.h"
 #include "fakes/fake_services.h"
 #include "fakes/scripted_user.h"
 #include "product/identity.h"
@@ -14,7 +17,8 @@
 
 namespace tavel::testing {
 
-struct SetupWorld {
+class SetupWorld : public ::testing::Test {
+ protected:
   // The keys setup writes, spelled out here so that a wrong key in the program shows.
   static constexpr const char* kMakerKey = ".Default\\Software\\KOLAP SOFT32";
   static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";

@@ -2,19 +2,15 @@
 // installed program in the fakes and a user who answers each question from a script.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "dialogs/yes_no_box.h"
 #include "setup_world.h"
 
 namespace tavel::testing {
 
-class UninstallFixture : public ::testing::Test, protected SetupWorld {
+class UninstallFixture : public SetupWorld {
  protected:
   static constexpr const char* kExe = "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE";
   static constexpr const char* kFolder = "C:\\KoLAPP32\\TaVIN32";
