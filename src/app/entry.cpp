@@ -3,27 +3,18 @@
 
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "text/name_case.h"
+#include "setup/uninstall_handoff.h"
 #include "text/path.h"
 #include "ui/application.h"
 #include "ui/form.h"
 
 namespace tavel {
 
-namespace {
-constexpr const char* kUninstallArgument = "/uninstall";
-}  // namespace
-
-std::string MakeUninstallerName(std::int32_t counter) {
-  std::string digits = "000" + std::to_string(counter);
-  return "unin_kolap" + digits.substr(digits.size() - 3) + ".exe";
-}
-
 EntryDecision ChooseEntry(const EntryFacts& facts, const std::string& uninstallerName) {
   EntryDecision d;
-  if (facts.firstArgument == kUninstallArgument) {
+  if (facts.firstArgument == UninstallHandoff::kUninstallArgument) {
     d.modeCode = kModeUninstall;
-  } else if (LowerAscii(facts.exeFileName) == uninstallerName) {
+  } else if (UninstallHandoff::IsCopy(facts.exeFileName, uninstallerName)) {
     d.modeCode = kModeUninstallerCopy;
   }
   if (d.modeCode == kModeNormal) {
@@ -44,7 +35,7 @@ int RunEntry(Application& app, Registry& registry, Desktop& desktop, Process& pr
              MainWindowFactory& windows) {
   app.SetTitle(kAppTitle);
   EntryState entry;
-  entry.UninstallerName = MakeUninstallerName(entry.UninstallCounter);
+  entry.UninstallerName = UninstallHandoff::CopyName(entry.UninstallCounter);
 
   EntryFacts facts;
   facts.firstArgument = process.FirstArgument();

@@ -25,9 +25,6 @@ struct EntryDecision {
   MainWindowKind window = MainWindowKind::None;
 };
 
-// "unin_kolap" + the last three digits of "000" + counter + ".exe".
-std::string MakeUninstallerName(std::int32_t counter);
-
 // Facts the decision rests on; the version is read only when a normal start needs it.
 struct EntryFacts {
   std::string firstArgument;

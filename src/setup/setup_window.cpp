@@ -7,12 +7,16 @@
 #include "dialogs/dialog_painting.h"
 #include "dialogs/work_area.h"
 #include "platform/file_system.h"
-#include "platform/registry.h"
+#include "setup/installer.h"
 #include "setup/progman.h"
+#include "setup/setup_messages.h"
+#include "setup/setup_registry.h"
 #include "text/path.h"
 #include "ui/application.h"
 
 namespace tavel {
+
+namespace msg = setup_messages;
 
 namespace {
 
@@ -77,11 +81,11 @@ void TTVLSETUPForm::SetUpControls() {
 }
 
 void TTVLSETUPForm::FormCreate() {
-  UninstallDisplayName = "KOLAP 楽蔵32 T-VEL V" + FormatVersion(SetupVersion, ".");
-  TitleBase = App().Title() + " V" + FormatVersion(SetupVersion, "．");
+  UninstallDisplayName = tavel::UninstallDisplayName();
+  TitleBase = App().Title() + " V" + FormatVersion(kThisVersion, "．");
   SetCaption(TitleBase);
   if (!ReadWindowsFolder()) {
-    KolapBoxDlg1.ShowMsg("初期化０：メモリーが確保できません");
+    Tell(msg::kNoMemory);
     entry_.ModeCode = kModeNormal;
     App().SetShowMainForm(false);
     TimerErOut.SetEnabled(true);
@@ -125,12 +129,10 @@ void TTVLSETUPForm::OpenInstallDialogue() {
 }
 
 void TTVLSETUPForm::ReadPreviousInstall() {
-  DefaultFolder = SetupWindowsDir.substr(0, 3) + "KoLAPP32\\TaVIN32";
-  auto key = services_.registry.Open(RegistryRoot::Users, ProductKeyPath(), false);
-  std::string stored = key ? key->ReadString("EXEPATH").value_or("") : "";
-  if (!stored.empty()) DefaultFolder = stored;
+  PreviousInstall previous = tavel::ReadPreviousInstall(services_.registry, SetupWindowsDir);
+  DefaultFolder = previous.folder;
+  SavedGroup = previous.group;
   Edit1.SetCaption(DefaultFolder);
-  SavedGroup = key ? key->ReadString("Group").value_or("") : "";
 }
 
 // The group box offers Program Manager's groups. When they cannot be fetched the box shows the
@@ -138,7 +140,7 @@ void TTVLSETUPForm::ReadPreviousInstall() {
 void TTVLSETUPForm::FetchGroups() {
   if (FetchProgmanGroups(services_.dde, ComboBox1, SavedGroup)) return;
   ComboBox1.SetCaption(kMakerGroup);
-  KolapBoxDlg1.ShowMsg("グループ名の取得に失敗しました・・・");
+  Tell(msg::kNoGroups);
 }
 
 void TTVLSETUPForm::Button1Click() {
@@ -150,7 +152,7 @@ void TTVLSETUPForm::Button1Click() {
 }
 
 void TTVLSETUPForm::Button2Click() {
-  KolapBoxDlg1.ShowMsg("インスツールを中止します。");
+  Tell(msg::kInstallCancelled);
   Close();
 }
 

@@ -1,18 +1,17 @@
 // The setup window: the visible install dialogue, or a hidden window that runs the uninstall steps
-// from its timers.
+// from its timers. The work itself is the installer's and the uninstaller's; the window holds the
+// user's choices and answers their notices and questions with its boxes.
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "dialogs/kolap_box.h"
 #include "dialogs/yes_no_box.h"
 #include "folders/folder_dialog.h"
-#include "platform/registry.h"
 #include "platform/services.h"
 #include "product/entry_state.h"
-#include "product/identity.h"
+#include "setup/setup_user.h"
+#include "setup/uninstaller_copy.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/list_controls.h"
@@ -20,22 +19,13 @@
 
 namespace tavel {
 
-class TTVLSETUPForm : public Form {
+class TTVLSETUPForm : public Form, private SetupUser {
  public:
   TTVLSETUPForm(Application& app, Services& services, EntryState& entry);
 
-  // Setup constants, the same in every mode.
-  const std::string ProductBase = "TaVEL32";
-  const std::string ExeFileName = "TaVEL32.EXE";
-  const std::string TextFileName = "TaVEL32.TXT";
-  const std::string ItemTitle = "\"楽蔵32 T-VEL\"";
-  static constexpr int SetupVersion = kThisVersion;
   std::string UninstallDisplayName;  // KOLAP 楽蔵32 T-VEL V1.1
   std::string TitleBase;             // 楽蔵32 V1．1
   std::string SetupWindowsDir;       // the Windows folder with a trailing backslash
-  // The maker's key under HKEY_USERS, and the product's key in it (install folder and group).
-  static constexpr const char* MakerKeyPath = ".Default\\Software\\KOLAP SOFT32";
-  std::string ProductKeyPath() const { return std::string(MakerKeyPath) + "\\" + ProductBase; }
 
   // Read when the install dialogue opens.
   std::string DefaultFolder;
@@ -69,16 +59,11 @@ class TTVLSETUPForm : public Form {
   void CheckBoxBkColorClick();
   void FormPaint();
 
-  // The uninstall's steps (uninstall_steps.cpp).
+  // The uninstall's steps: 1 in the installed program, 2 and 3 in the uninstaller copy.
   void Timer1Timer();
   void Timer2Timer();
   void Timer3Timer();
   void TimerErOutTimer();
-  // What step 2 took from the hand-off key: the program to delete, and "n" to keep its folders.
-  std::string HandoffFile;
-  std::string HandoffRmDir;
-  // How often step 2 has found the program still there.
-  int DeleteAttempts = 0;
 
  private:
   void SetUpControls();
@@ -88,28 +73,17 @@ class TTVLSETUPForm : public Form {
   void ReadPreviousInstall();
   void FetchGroups();
 
-  // The install's steps (install_steps.cpp); each false means the install stopped with a message.
-  bool Install();
-  bool CheckEntries();
-  bool MakeFolders(const std::string& folder, const std::vector<std::string>& prefixes);
-  bool CopyProgramFiles(const std::string& target);
-  bool StopCopy(const std::string& name);
-  bool WriteInstallKey(const std::string& target);
-  void AddProgmanItems(const std::string& exePath);
-  bool WriteUninstallEntry(const std::string& exePath);
-  bool WriteVersion();
-  bool WriteValues(RegistryRoot root, const std::string& key,
-                   const std::vector<std::pair<std::string, std::string>>& values);
-  bool StopInstall(const std::string& message, bool beep = false);
-  void RemoveInstallation(const std::string& folder);
-  void RemoveProgmanItem(const std::string& group);
-  bool WriteHandoff(const std::string& ownPath);
-  void StartUninstallerCopy(const std::string& own, const std::string& copy, bool kept);
-  bool IsInstalledCopy(const std::string& own);
-  bool ProgramRemoved();
+  // How the install and the uninstall tell and ask the user.
+  void Tell(const std::string& message) override;
+  bool Ask(const std::string& question) override;
+  void ShowTitle(const std::string& title) override;
+  void Stopped() override;
+  void Beep() override;
+  void Pump() override;
 
   Services& services_;
   EntryState& entry_;
+  UninstallerCopy copy_{services_, *this};
 };
 
 }  // namespace tavel

@@ -9,6 +9,7 @@
 #include "fakes/fake_process.h"
 #include "fakes/fake_registry.h"
 #include "platform/process.h"
+#include "setup/uninstall_handoff.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless_ui.h"
@@ -32,15 +33,9 @@ struct Start {
       ++versionReads;
       return version;
     };
-    return ChooseEntry(f, MakeUninstallerName(0));
+    return ChooseEntry(f, UninstallHandoff::CopyName(0));
   }
 };
-
-TEST(EntryDecision, UninstallerNameIsBuiltFromTheCounter) {
-  EXPECT_EQ(MakeUninstallerName(0), "unin_kolap000.exe");
-  EXPECT_EQ(MakeUninstallerName(7), "unin_kolap007.exe");
-  EXPECT_EQ(MakeUninstallerName(1234), "unin_kolap234.exe");
-}
 
 TEST(EntryDecision, VersionElevenOpensThePlayerAnythingElseTheInstaller) {
   for (auto [text, window] : std::vector<std::pair<std::optional<std::string>, MainWindowKind>>{

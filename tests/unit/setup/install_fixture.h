@@ -2,25 +2,15 @@
 // screen, and a user who answers every box as the test says.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "dialogs/yes_no_box.h"
 #include "setup_world.h"
 
 namespace tavel::testing {
 
-class InstallFixture : public ::testing::Test, protected SetupWorld {
+class InstallFixture : public SetupWorld {
  protected:
-  static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
-  static constexpr const char* kUninstallKey =
-      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
-  static constexpr const char* kMapGroupsKey =
-      ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-
   InstallFixture() {
     // The program as delivered: both files in a folder of their own on drive D.
     process.path = "D:\\DELIVERY\\TaVEL32.EXE";
@@ -55,7 +45,7 @@ class InstallFixture : public ::testing::Test, protected SetupWorld {
     return registry.Get(kSettingsKeyPath, name);
   }
   std::string Uninstall(const std::string& name) const {
-    return registry.Get(kUninstallKey, name, RegistryRoot::LocalMachine);
+    return registry.Get(kEntryKey, name, RegistryRoot::LocalMachine);
   }
   bool WroteAnyValue() const {
     for (const std::string& entry : registry.accessLog) {

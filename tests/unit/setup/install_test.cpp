@@ -91,8 +91,10 @@ TEST_F(Install, StopsWithAMessageWhenTheEntriesAreMissingOrUnusable) {
                                                 "フォルダーを設定して下さい。"}));
   EXPECT_EQ(ui.BeepCount(), 2);
 
-  // A folder that cannot be created is named; the folder made before it stays.
+  // A folder that cannot be created is named; the folder made before it stays. 設定 is back
+  // while the message is read.
   messages.clear();
+  user.Act(DialogKind::KolapBox, [&](DialogForm&) { EXPECT_TRUE(w.Button3.Visible()); });
   files.failFolders.insert("C:\\A\\B");
   w.Edit1.TextFromWindow("C:\\A\\B\\C");
   w.Button3.Click();
@@ -259,7 +261,7 @@ TEST_F(Install, AValueThatCannotBeWrittenStopsTheInstall) {
   registry.Set(kMapGroupsKey, "StartUp", "StartUp");
   TTVLSETUPForm& w = InstallInto("D:\\DELIVERY");
   EXPECT_EQ(messages, std::vector<std::string>{
-                          "[ HKEY_LOCAL_MACHINE\\" + std::string(kUninstallKey) +
+                          "[ HKEY_LOCAL_MACHINE\\" + std::string(kEntryKey) +
                           " ]\nUninstallString\nレジストリーへの書き込みに失敗しました・・・"});
   EXPECT_EQ(Settings("Version"), "<missing>");
   EXPECT_TRUE(w.Button3.Visible());

@@ -3,17 +3,31 @@
 // says. The install and the uninstall fixtures both start from it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
+#include "dialogs/yes_no_box.h"
 #include "fakes/fake_services.h"
 #include "fakes/scripted_user.h"
+#include "product/identity.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
 
 namespace tavel::testing {
 
-struct SetupWorld {
+class SetupWorld : public ::testing::Test {
+ protected:
+  // The keys setup writes, spelled out here so that a wrong key in the program shows.
+  static constexpr const char* kMakerKey = ".Default\\Software\\KOLAP SOFT32";
+  static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
+  static constexpr const char* kEntryKey =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
+  static constexpr const char* kMapGroupsKey =
+      ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
+  static constexpr const char* kHandoffKey = ".Default\\Software\\Unin_KOLAP SOFT32";
+
   SetupWorld() { app.SetTitle("楽蔵32"); }
 
   HeadlessUi ui;

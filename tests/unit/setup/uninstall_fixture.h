@@ -2,30 +2,19 @@
 // installed program in the fakes and a user who answers each question from a script.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "dialogs/yes_no_box.h"
 #include "setup_world.h"
 
 namespace tavel::testing {
 
-class UninstallFixture : public ::testing::Test, protected SetupWorld {
+class UninstallFixture : public SetupWorld {
  protected:
   static constexpr const char* kExe = "C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE";
   static constexpr const char* kFolder = "C:\\KoLAPP32\\TaVIN32";
   static constexpr const char* kCopy = "C:\\WINDOWS\\unin_kolap000.exe";
-  static constexpr const char* kMakerKey = ".Default\\Software\\KOLAP SOFT32";
-  static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
-  static constexpr const char* kEntryKey =
-      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
-  static constexpr const char* kMapGroupsKey =
-      ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-  static constexpr const char* kHandoffKey = ".Default\\Software\\Unin_KOLAP SOFT32";
 
   UninstallFixture() {
     entry.UninstallerName = "unin_kolap000.exe";

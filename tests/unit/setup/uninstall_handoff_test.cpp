@@ -1,6 +1,6 @@
-// Tests of the uninstall's command lines: the system and this program read back exactly the
-// executable and the argument, also from a folder with blanks.
-#include "setup/uninstall_command.h"
+// Tests of the uninstall's hand-off: the copy's name, and command lines from which the system and
+// this program read back exactly the executable and the argument, also from a folder with blanks.
+#include "setup/uninstall_handoff.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +24,17 @@ std::vector<std::string> ProgramsTried(const std::string& commandLine) {
   return tried;
 }
 
-TEST(UninstallCommandLine, StartsExactlyTheInstalledProgramWithUninstall) {
+TEST(UninstallHandoff, TheCopysNameIsBuiltFromTheCounter) {
+  EXPECT_EQ(UninstallHandoff::CopyName(0), "unin_kolap000.exe");
+  EXPECT_EQ(UninstallHandoff::CopyName(7), "unin_kolap007.exe");
+  EXPECT_EQ(UninstallHandoff::CopyName(1234), "unin_kolap234.exe");
+}
+
+TEST(UninstallHandoff, TheUninstallCommandLineStartsExactlyTheInstalledProgram) {
   for (std::string exe :
        {"C:\\KoLAPP32\\TaVIN32\\TaVEL32.EXE", "C:\\Program Files\\KOLAP SOFT\\楽蔵 32\\TaVEL32.EXE",
         "D:\\ソフト\\表\\TaVEL32.EXE"}) {
-    std::string line = UninstallCommandLine(exe);
+    std::string line = UninstallHandoff::UninstallCommandLine(exe);
     EXPECT_EQ(ProgramsTried(line), std::vector<std::string>{exe}) << line;
     EXPECT_EQ(CommandLineArgument(line, 0), exe);
     EXPECT_EQ(CommandLineArgument(line, 1), "/uninstall");
@@ -37,8 +43,8 @@ TEST(UninstallCommandLine, StartsExactlyTheInstalledProgramWithUninstall) {
   EXPECT_EQ(ProgramsTried("C:\\Program Files\\T\\TaVEL32.EXE /uninstall").front(), "C:\\Program");
 }
 
-TEST(UninstallerCopyCommandLine, QuotesTheCopyAndItsArgument) {
-  std::string line = UninstallerCopyCommandLine("C:\\WINDOWS\\unin_kolap000.exe");
+TEST(UninstallHandoff, TheCopysCommandLineQuotesTheCopyAndItsArgument) {
+  std::string line = UninstallHandoff::CopyCommandLine("C:\\WINDOWS\\unin_kolap000.exe");
   EXPECT_EQ(line, "\"C:\\WINDOWS\\unin_kolap000.exe\" \"/DeleteFile\"");
   EXPECT_EQ(CommandLineArgument(line, 1), "/DeleteFile");
 }
