@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, checks that no include climbs a floor of src/,
-# runs the native unit tests (plain, under the sanitizers and as a 32-bit program), a short fuzz run
-# of the parsers, builds both Windows executables and the release zip, and runs the end-to-end tests
-# under Wine against the 64-bit and the shipping 32-bit TaVEL32.EXE.
+# builds both Windows executables and the release zip, runs the end-to-end tests under Wine against
+# the 64-bit and the shipping 32-bit TaVEL32.EXE (each in its own Wine session, side by side), and
+# beside them the native unit tests (64-bit under the sanitizers, and as a 32-bit program) and a
+# short fuzz run of the parsers.
 #
 #   bash scripts/test.sh
 #
@@ -75,13 +76,54 @@ runs_32bit_programs() {
     g++ -m32 -x c++ - -o "$probe" 2>/dev/null && "$probe"
 }
 
-# A preset's configure, build and (when asked) unit tests, each step only after the one before passed.
+# A preset's configure, build and unit tests, each step only after the one before passed. The unit
+# tests run as one process (CTest starts one per test, which under the sanitizers costs a hundred
+# times more than the tests themselves); only failures are printed.
 native_preset() {
   local preset=$1
   step "$preset: configure" cmake --preset "$preset" &&
-    step "$preset: build" cmake --build --preset "$preset" -j "$jobs" &&
-    step "$preset: unit tests" ctest --preset "$preset" -j "$jobs" --no-tests=error ||
+    step "$preset: build" nice cmake --build --preset "$preset" -j "$jobs" &&
+    step "$preset: unit tests" nice "build/$preset/unit_tests" --gtest_brief=1 ||
     true
+}
+
+# beside NAME CMD...: starts a step in the background, beside the steps that follow; its output goes
+# to a log in build/logs/ and is shown, with the step's result and time, when `collect` waits for it.
+beside_pids=()
+beside_names=()
+beside_logs=()
+beside() {
+  local name=$1
+  shift
+  local log=$root/build/logs/beside-${#beside_pids[@]}.log
+  mkdir -p "$root/build/logs"
+  echo "== started in the background: $name (output in $log)"
+  (
+    t0=$SECONDS
+    "$@" >"$log" 2>&1 </dev/null
+    echo "$? $((SECONDS - t0))" >"$log.result"
+  ) &
+  beside_pids+=($!)
+  beside_names+=("$name")
+  beside_logs+=("$log")
+}
+
+# collect INDEX: waits for a step started with `beside`, shows its output and notes its result (its
+# exit code in collected_rc; 77, a run this machine cannot do, is left to the caller to note).
+collected_rc=1
+collect() {
+  local i=$1 name=${beside_names[$1]} log=${beside_logs[$1]} took
+  wait "${beside_pids[$i]}"
+  header "$name"
+  cat "$log"
+  read -r collected_rc took <"$log.result" || collected_rc=1
+  if [ "$collected_rc" -eq 0 ]; then
+    results+=("PASS  ${took}s  $name")
+  elif [ "$collected_rc" -ne 77 ]; then
+    results+=("FAIL  ${took}s  $name (exit code $collected_rc)")
+    failed=1
+  fi
+  return "$collected_rc"
 }
 
 convert_screenshots() {
@@ -99,9 +141,55 @@ step "install packages" bash scripts/install-deps.sh || {
   echo "cannot install the packages; stopping" >&2
   exit 1
 }
+# Ninja for new build folders (a folder configured before keeps its generator).
+command -v ninja >/dev/null && export CMAKE_GENERATOR=${CMAKE_GENERATOR:-Ninja}
 
 step "layers: no include of src/ climbs a floor" bash scripts/check-layers.sh
-native_preset native
+
+# The Windows builds come first, so that each end-to-end run can start as soon as its programs are
+# there: the runs mostly wait on windows and sound, so the native builds, the unit tests and the
+# fuzzing go on beside them (at a lower priority, so that the programs under test are not starved).
+e2e64=0
+if step "win64: configure" cmake --preset win64 &&
+  step "win64: build the end-to-end tests and their programs" \
+    cmake --build --preset win64 -j "$jobs" --target e2e_tests; then
+  rm -rf "$root/build/win64/artifacts"
+  mkdir -p "$root/build/win64/artifacts"
+  beside "win64: import check and end-to-end tests under Wine" \
+    bash scripts/wine-session.sh ctest --preset win64
+  e2e64=$((${#beside_pids[@]} - 1))
+else
+  skip "win64: import check and end-to-end tests under Wine"
+  e2e64=-1
+fi
+
+e2e32=-1
+if step "win32: configure" cmake --preset win32 &&
+  step "win32: build TaVEL32.EXE and TAVLIST.EXE" \
+    nice cmake --build --preset win32 -j "$jobs" --target TaVEL32 TAVLIST starts_32bit opens_mp3; then
+  # The shipping 32-bit program under 32-bit Wine, driven by the 64-bit test program: the whole
+  # end-to-end suite once more, in a Wine session of its own beside the 64-bit run.
+  if [ -f build/win64/e2e_tests.exe ]; then
+    beside "win32: end-to-end tests under 32-bit Wine" \
+      bash scripts/wine-session.sh bash scripts/e2e-32bit.sh
+    e2e32=$((${#beside_pids[@]} - 1))
+  else
+    skip "win32: end-to-end tests"
+  fi
+  step "win32: import check" ctest --test-dir build/win32 -R imports_only_system_dlls --no-tests=error
+  step "release: dist/TaVEL32-1.1.zip built and checked" bash scripts/release.sh
+else
+  skip "win32: import check"
+  skip "win32: end-to-end tests"
+fi
+
+# The rest of the 64-bit build: the benchmarks and the tools of the run command.
+if [ "$e2e64" -ge 0 ]; then
+  step "win64: build" nice cmake --build --preset win64 -j "$jobs"
+fi
+
+# The native unit tests, 64-bit, built once with AddressSanitizer and UndefinedBehaviorSanitizer:
+# the same tests and the same code as a plain build, with every fault the sanitizers see made fatal.
 native_preset sanitize
 # The unit tests once more as a 32-bit program: sizes, time and record layouts of the shipping build.
 if runs_32bit_programs; then
@@ -110,49 +198,22 @@ else
   leave_out "native32: unit tests" "a 32-bit program (g++ -m32) does not start on this machine"
 fi
 
-# The parsers of stored and received text under libFuzzer with the sanitizers: a short run of each.
-step "fuzz: a short run of each target" bash scripts/fuzz.sh
+# The parsers of stored and received text under libFuzzer with the sanitizers: a short run of each,
+# two targets at a time.
+step "fuzz: a short run of each target" nice bash scripts/fuzz.sh --jobs "$jobs"
 
-if step "win32: configure" cmake --preset win32 &&
-  step "win32: build TaVEL32.EXE and TAVLIST.EXE" \
-    cmake --build --preset win32 -j "$jobs" --target TaVEL32 TAVLIST starts_32bit opens_mp3; then
-  step "win32: import check" ctest --test-dir build/win32 -R imports_only_system_dlls --no-tests=error
-  step "release: dist/TaVEL32-1.1.zip built and checked" bash scripts/release.sh
-else
-  skip "win32: import check"
-fi
-
-if step "win64: configure" cmake --preset win64 &&
-  step "win64: build" cmake --build --preset win64 -j "$jobs"; then
-  rm -rf "$root/build/win64/artifacts"
-  mkdir -p "$root/build/win64/artifacts"
-  step "win64: import check and end-to-end tests under Wine" \
-    bash scripts/wine-session.sh ctest --preset win64
+if [ "$e2e64" -ge 0 ]; then
+  collect "$e2e64" && step "screenshots to PNG" convert_screenshots
   leave_out_what_the_tests_noted "win64: end-to-end tests" "$root/build/win64/artifacts"
-  step "screenshots to PNG" convert_screenshots
-else
-  skip "win64: import check and end-to-end tests under Wine"
 fi
-
-# The shipping 32-bit program under 32-bit Wine, driven by the 64-bit test program: the whole
-# end-to-end suite once more (about three minutes here).
-if [ -f build/win32/TaVEL32.EXE ] && [ -f build/win64/e2e_tests.exe ]; then
-  header "win32: end-to-end tests of the 32-bit TaVEL32.EXE under 32-bit Wine"
-  t0=$SECONDS
-  bash scripts/wine-session.sh bash scripts/e2e-32bit.sh
-  rc=$?
-  if [ "$rc" -eq 77 ]; then
+if [ "$e2e32" -ge 0 ]; then
+  collect "$e2e32"
+  if [ "$collected_rc" -eq 77 ]; then
     leave_out "win32: end-to-end tests" "a 32-bit Windows program does not start under Wine here"
-  elif [ "$rc" -eq 0 ]; then
-    results+=("PASS  $((SECONDS - t0))s  win32: end-to-end tests under 32-bit Wine")
+  elif [ "$collected_rc" -eq 0 ]; then
     convert_screenshots "$root/build/win32/artifacts"
-  else
-    results+=("FAIL  $((SECONDS - t0))s  win32: end-to-end tests (exit code $rc)")
-    failed=1
   fi
   leave_out_what_the_tests_noted "win32: end-to-end tests" "$root/build/win32/artifacts"
-else
-  skip "win32: end-to-end tests"
 fi
 
 header "summary"

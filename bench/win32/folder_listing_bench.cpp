@@ -1,6 +1,7 @@
 // Benchmark (run under Windows or Wine): the folder browser listing a folder of 10000 files and a
-// folder of 2000 sub-folders, each against the floor of filling a bare list box (sorted, for the
-// files) with the same names the fast way. Prints the times and their ratios.
+// folder of 2000 sub-folders, each against the floor of what any program must do for it: the
+// system's own search of the same folder, and a bare list box filled with the names found the
+// fast way. Prints the times and their ratios.
 #include <windows.h>
 // commctrl.h needs windows.h first.
 #include <commctrl.h>
@@ -21,6 +22,7 @@ namespace {
 
 using tavel::bench::FillBareListBox;
 using tavel::bench::Millis;
+using tavel::bench::SystemSearch;
 
 constexpr int kFiles = 10000;
 constexpr int kFolders = 2000;
@@ -52,10 +54,32 @@ void PaintNow(tavel::Form& form) {
                RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void Report(const char* what, double ours, double floor) {
+// The best time of each part of the floor over the runs.
+struct Floor {
+  double search = 1e9;
+  double fill = 1e9;
+  double total = 1e9;
+};
+
+// The system's search of `folder` and a bare list box filled with what it found, timed apart. The
+// list box takes the names in the order the search gives them: a sorted list box costs more than
+// sorting the names first, and leaving the sort out altogether keeps the floor a true floor.
+void MeasureFloor(HINSTANCE instance, const std::string& folder, bool folders, Floor& best) {
+  const auto start = std::chrono::steady_clock::now();
+  const std::vector<std::string> names = SystemSearch(folder + "\\*.*", folders);
+  const double search = Millis(std::chrono::steady_clock::now() - start);
+  const double fill = FillBareListBox(instance, names, {145, 97});
+  best.search = std::min(best.search, search);
+  best.fill = std::min(best.fill, fill);
+  best.total = std::min(best.total, search + fill);
+}
+
+void Report(const char* what, double ours, const Floor& floor) {
   std::printf("%s: %.1f ms (best of %d)\n", what, ours, kRuns);
-  std::printf("  floor, bare list box filled the fast way: %.1f ms\n", floor);
-  std::printf("  ratio: %.2f (target at most 1.5)\n", ours / floor);
+  std::printf(
+      "  floor, the system's search and a bare list box: %.1f ms (search %.1f, fill %.1f)\n",
+      floor.total, floor.search, floor.fill);
+  std::printf("  ratio: %.2f (target at most 1.2)\n", ours / floor.total);
 }
 
 }  // namespace
@@ -83,7 +107,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   form.Show();
   tavel::FolderBrowser& browser = *form.Browser;
   browser.FillDriveList();
-  double files = 1e9, folders = 1e9, filesFloor = 1e9, foldersFloor = 1e9;
+  double files = 1e9, folders = 1e9;
+  Floor filesFloor, foldersFloor;
   for (int run = 0; run < kRuns; ++run) {
     auto start = std::chrono::steady_clock::now();
     browser.ListFiles(filesFolder);
@@ -93,24 +118,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     browser.ListFolders(subFolders);
     PaintNow(form);
     folders = std::min(folders, Millis(std::chrono::steady_clock::now() - start));
-    filesFloor =
-        std::min(filesFloor, FillBareListBox(instance, form.ListBox4.Items(), {145, 97}, LBS_SORT));
-    foldersFloor =
-        std::min(foldersFloor, FillBareListBox(instance, form.ListBox1.Items(), {145, 97}));
+    MeasureFloor(instance, filesFolder, false, filesFloor);
+    MeasureFloor(instance, subFolders, true, foldersFloor);
     app.ProcessMessages();
   }
   if (form.ListBox4.Count() != kFiles || form.ListBox1.Count() < kFolders)
     std::printf("unexpected counts: %d files, %d folder items\n", form.ListBox4.Count(),
                 form.ListBox1.Count());
-  // What the directory search alone costs of the folder list's time.
-  double search = 1e9;
-  for (int run = 0; run < kRuns; ++run) {
-    auto start = std::chrono::steady_clock::now();
-    platform.files.SearchFolder(subFolders + "\\*.*", tavel::kAttrDirectory);
-    search = std::min(search, Millis(std::chrono::steady_clock::now() - start));
-  }
   Report("file list of 10000 files", files, filesFloor);
   Report("folder list of 2000 sub-folders", folders, foldersFloor);
-  std::printf("  of which the directory search alone: %.1f ms\n", search);
   return 0;
 }

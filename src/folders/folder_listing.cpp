@@ -104,8 +104,7 @@ bool FolderBrowser::ListFolders(const std::string& path) {
     FolderLevels[i] = static_cast<std::uint8_t>(std::min<std::size_t>(i, kDeepestLevel));
   CurrentFolderIndex = static_cast<std::int32_t>(ancestors) - 1;
   const int count = static_cast<int>(items.size());
-  controls_.folderList.Assign(std::move(items));
-  controls_.folderList.SetItemIndex(CurrentFolderIndex);
+  controls_.folderList.Assign(std::move(items), CurrentFolderIndex);
   SetCount(controls_.folderCount, std::to_string(count) + "ｺ");
   return true;
 }

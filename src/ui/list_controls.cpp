@@ -40,10 +40,11 @@ void ItemList::SetItem(int index, const std::string& text) {
   ItemsChanged(Change::ItemReplaced, index);
 }
 
-void ItemList::Assign(std::vector<std::string> items) {
+void ItemList::Assign(std::vector<std::string> items, int selected) {
   items_ = std::move(items);
-  itemIndex_ = -1;
+  itemIndex_ = selected >= 0 && selected < Count() ? selected : -1;
   ItemsChanged(Change::Items, -1);
+  if (itemIndex_ >= 0) SelectionChanged();
 }
 
 void ItemList::SetItemIndex(int index) {

@@ -37,8 +37,10 @@ class ItemList : public Control {
   void RemoveAt(int index);
   // Replaces the text of one item; the selection stays.
   void SetItem(int index, const std::string& text);
-  // Replaces every item at once (the fast way for long lists); the selection is cleared.
-  void Assign(std::vector<std::string> items);
+  // Replaces every item at once (the fast way for long lists); the selection is cleared, or set
+  // to `selected` when it is in range: the window then gets the items and the selection in one
+  // go, without drawing the selection first.
+  void Assign(std::vector<std::string> items, int selected = -1);
 
   int ItemIndex() const { return itemIndex_; }
   // Selecting from the program raises no event; an index out of range selects nothing.

@@ -9,8 +9,6 @@
 namespace tavel::e2e {
 namespace {
 
-const std::string kIdle = "1楽蔵32 TAVEL";
-
 // TAVLIST.EXE as built (from TAVEL_TAVLIST), as a Windows path.
 std::string BuiltListMakerPath() {
   const char* path = std::getenv("TAVEL_TAVLIST");
@@ -80,13 +78,13 @@ TEST_F(ListMakerRun, AListMadeFromAFolderIsPlayedInNameOrder) {
   TestProcess& player = box.Start();
   HWND w = player.WaitForWindow(kPlayerClass);
   ASSERT_NE(w, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return Caption(w) == kIdle; }, kWindowTimeoutMs));
+  ASSERT_TRUE(WaitUntil([&] { return Caption(w) == kIdleTitle; }, kWindowTimeoutMs));
   HWND combo = WaitForControl(w, "ComboBox1");
   EXPECT_EQ(ComboItems(combo).at(0), "M0 : 4ｺ");
   ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
   // Every entry played, in the list's order: the history holds them all once playing ends.
   EXPECT_TRUE(WaitUntil(
-      [&] { return ComboItems(combo).at(10) == "HIS: 4ｺ" && Caption(w) == kIdle; }, 60000));
+      [&] { return ComboItems(combo).at(10) == "HIS: 4ｺ" && Caption(w) == kIdleTitle; }, 60000));
   RequestClose(w);
   ASSERT_TRUE(player.WaitForExit());
   EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"), std::optional<std::string>(list));

@@ -10,8 +10,6 @@
 namespace tavel::e2e {
 namespace {
 
-const std::string kIdle = "1楽蔵32 TAVEL";
-
 std::string PlayingTitle(const std::string& upperName) {
   return "1楽蔵32 " + upperName + " (再生中)";
 }
@@ -40,7 +38,7 @@ class Playback : public ::testing::Test {
   HWND StartPlayer() {
     process = &box.Start();
     HWND w = process->WaitForWindow(kPlayerClass);
-    if (w) WaitUntil([&] { return Caption(w) == kIdle; }, kWindowTimeoutMs);
+    if (w) WaitUntil([&] { return Caption(w) == kIdleTitle; }, kWindowTimeoutMs);
     return w;
   }
   // Every distinct title the window shows until `done` holds or the time-out passes.
@@ -63,8 +61,8 @@ class Playback : public ::testing::Test {
     return TitlesUntil(
         w,
         [&](const std::string& t) {
-          started = started || t != kIdle;
-          return started && t == kIdle;
+          started = started || t != kIdleTitle;
+          return started && t == kIdleTitle;
         },
         60000);
   }
@@ -85,8 +83,8 @@ TEST_F(Playback, AContinuousListPlaysEveryFileInOrderAndReturnsToIdle) {
   HWND w = StartPlayer();
   ASSERT_NE(w, nullptr);
   std::vector<std::string> titles = PlayToTheEnd(w);
-  std::vector<std::string> expected{kIdle, PlayingTitle("ONE.WAV"), PlayingTitle("TWO.WAV"),
-                                    PlayingTitle("THREE.WAV"), kIdle};
+  std::vector<std::string> expected{kIdleTitle, PlayingTitle("ONE.WAV"), PlayingTitle("TWO.WAV"),
+                                    PlayingTitle("THREE.WAV"), kIdleTitle};
   EXPECT_EQ(titles, expected);
   HWND combo = WaitForControl(w, "ComboBox1");
   EXPECT_EQ(ComboItems(combo).at(10), "HIS: 3ｺ");
@@ -113,7 +111,7 @@ TEST_F(Playback, SkipMovesOnAtTheNextSecondAndAbortStops) {
   // ten seconds left of the first file.
   EXPECT_LT(GetTickCount() - clicked, 5000u);
   ASSERT_TRUE(Click(WaitForControl(w, "Button5")));
-  EXPECT_TRUE(WaitUntil([&] { return Caption(w) == kIdle; }, 10000));
+  EXPECT_TRUE(WaitUntil([&] { return Caption(w) == kIdleTitle; }, 10000));
   Close(w);
 }
 
@@ -124,7 +122,7 @@ TEST_F(Playback, MissingFilesAndUnknownTypesAreSkipped) {
   HWND w = StartPlayer();
   ASSERT_NE(w, nullptr);
   std::vector<std::string> titles = PlayToTheEnd(w);
-  EXPECT_EQ(titles, (std::vector<std::string>{kIdle, PlayingTitle("GOOD.WAV"), kIdle}));
+  EXPECT_EQ(titles, (std::vector<std::string>{kIdleTitle, PlayingTitle("GOOD.WAV"), kIdleTitle}));
   Close(w);
 }
 

@@ -9,8 +9,6 @@
 namespace tavel::e2e {
 namespace {
 
-const std::string kIdle = "1楽蔵32 TAVEL";
-
 class PlayerEnding : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,7 +99,7 @@ TEST_F(PlayerEnding, TheEmergencyExitAnsweredNoStopsPlayingAndYesClosesWithoutSa
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(ControlText(WaitForControl(notice, "Msg")), "緊急脱出を中止しました・・・");
   ASSERT_TRUE(Click(WaitForControl(notice, "Button1")));
-  EXPECT_TRUE(WaitUntil([&] { return Caption(player) == kIdle; }, kWindowTimeoutMs));
+  EXPECT_TRUE(WaitUntil([&] { return Caption(player) == kIdleTitle; }, kWindowTimeoutMs));
   EXPECT_TRUE(process->Running());
 
   ChooseMenuItem(player, "MHELP3");

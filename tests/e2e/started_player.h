@@ -20,7 +20,7 @@ class StartedPlayer : public ::testing::Test {
     process = &box.Start();
     player = process->WaitForWindow(kPlayerClass);
     ASSERT_NE(player, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Caption(player) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return Caption(player) == kIdleTitle; }, kWindowTimeoutMs));
   }
   void ClosePlayer() {
     RequestClose(player);

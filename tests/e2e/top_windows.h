@@ -13,6 +13,8 @@ namespace tavel::e2e {
 // The program's two main window classes.
 constexpr const char* kPlayerClass = "TTAVEL32KOLAP";
 constexpr const char* kSetupClass = "TTVLSETUPForm";
+// The player window's caption while player 1 plays nothing.
+inline const std::string kIdleTitle = "1楽蔵32 TAVEL";
 
 // Top-level windows of a class (all classes when null), hidden ones included; of one process when
 // `processId` is not 0. Windows of the test program itself are left out unless asked for.

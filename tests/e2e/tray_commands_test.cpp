@@ -8,8 +8,6 @@
 namespace tavel::e2e {
 namespace {
 
-constexpr UINT kTrayCallbackMessage = 0x466;
-constexpr const char* kPopupMenuClass = "#32768";
 // Places of items in the full menu among the items that can be chosen (separators left out).
 constexpr int kSingleModeItem = 7;  // 再生, 中断, スキップ, バックスキップ, 連続, 逆連, 単独
 constexpr int kLeaveTrayItem = 9;  // ... ランダム, 常駐解除

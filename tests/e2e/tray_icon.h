@@ -6,6 +6,11 @@
 
 namespace tavel::e2e {
 
+// What the shell sends the player for a click on its icon (the program's own callback message).
+constexpr UINT kTrayCallbackMessage = 0x466;
+// The window class of a pop-up menu.
+constexpr const char* kPopupMenuClass = "#32768";
+
 // True when the shell shows the icon of `window` (the program's icon number 0).
 bool TrayIconShown(HWND window);
 // Removes the icon of `window` from the shell; true when it was there.

@@ -2,13 +2,10 @@
 #include <string>
 
 #include "harness.h"
+#include "tray_icon.h"
 
 namespace tavel::e2e {
 namespace {
-
-// What the shell sends the player for a click on its icon (the program's own callback message).
-constexpr UINT kTrayCallbackMessage = 0x466;
-constexpr const char* kPopupMenuClass = "#32768";
 
 TEST(Tray, StartedInTheTrayTheIconOpensItsMenusWithoutTheWindow) {
   Sandbox box;

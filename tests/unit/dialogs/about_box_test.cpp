@@ -14,7 +14,7 @@
 namespace tavel {
 namespace {
 
-TAboutBox& Box(Form& f) {
+TAboutBox& AboutBox(Form& f) {
   return dynamic_cast<TAboutBox&>(f);
 }
 
@@ -31,7 +31,7 @@ struct AboutBoxTest : ::testing::Test {
   Shown Capture() {
     Shown s;
     ui.OnModal = [&](Form& f) {
-      TAboutBox& b = Box(f);
+      TAboutBox& b = AboutBox(f);
       s = {f.Caption(), b.ProductName.Caption(), b.Version.Caption(), b.Comment0.Caption(),
            b.Comment1.Caption()};
     };
@@ -78,9 +78,9 @@ TEST_F(AboutBoxTest, ResultIsTrueOnlyForOk) {
   bool isDefault = false;
   ui.OnModal = [&](Form& f) {
     open = AboutBoxForm;
-    ok = Box(f).Button1.Caption();
-    isDefault = Box(f).Button1.Default();
-    Box(f).Button1.Click();
+    ok = AboutBox(f).Button1.Caption();
+    isDefault = AboutBox(f).Button1.Default();
+    AboutBox(f).Button1.Click();
   };
   EXPECT_TRUE(dlg.Execute());
   EXPECT_NE(open, nullptr);
@@ -98,7 +98,7 @@ TEST_F(AboutBoxTest, DesignLayoutCentredOverTheSourceWindow) {
   Rect form, panel, icon, product, version, comments, comment0, comment1, button;
   Size client;
   ui.OnModal = [&](Form& f) {
-    TAboutBox& b = Box(f);
+    TAboutBox& b = AboutBox(f);
     form = f.Bounds();
     client = f.ClientSize();
     panel = b.Panel1.Bounds();
@@ -138,7 +138,7 @@ TEST_F(AboutBoxTest, PaintingPutsTheCentredNoteOnTheFormColour) {
   std::vector<Color> form, corner;
   int noteOnForm = 0;
   ui.OnModal = [&](Form& f) {
-    TAboutBox& b = Box(f);
+    TAboutBox& b = AboutBox(f);
     for (Color text : {Color{0}, Rgb(255, 255, 255)}) {
       desktop.colors[SysColor::WindowText] = text;
       f.Paint();

@@ -10,7 +10,7 @@
 namespace tavel {
 namespace {
 
-MessageBoxForm& Box(Form& f) {
+MessageBoxForm& StackBox(Form& f) {
   return dynamic_cast<MessageBoxForm&>(f);
 }
 
@@ -35,7 +35,7 @@ struct StackBoxTest : ::testing::Test {
   Shown Capture(bool timed, const std::string& text) {
     Shown s;
     ui.OnModal = [&](Form& f) {
-      MessageBoxForm& b = Box(f);
+      MessageBoxForm& b = StackBox(f);
       s = {f.Bounds(),          b.Msg.Bounds(),     b.Image1.Bounds(),
            b.Button1.Bounds(),  b.Button2.Bounds(), b.Label1.Bounds(),
            b.Button2.Visible(), b.Label1.Visible(), b.Label1.Caption()};
@@ -100,7 +100,7 @@ TEST_F(StackBoxTest, CountdownClosesWithTwoAfterTenSeconds) {
   bool closedEarly = false;
   MessageBoxForm* box = nullptr;
   ui.OnModal = [&](Form& f) {
-    box = &Box(f);
+    box = &StackBox(f);
     for (int i = 0; i < 9; ++i) {
       ui.Advance(1000);
       seen.push_back(box->Label1.Caption());
@@ -123,7 +123,7 @@ TEST_F(StackBoxTest, CountdownClosesWithTwoAfterTenSeconds) {
 TEST_F(StackBoxTest, OkBeforeTheEndGivesOne) {
   ui.OnModal = [&](Form& f) {
     ui.Advance(3000);
-    Box(f).Button1.Click();
+    StackBox(f).Button1.Click();
   };
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 1);
   ui.OnModal = [&](Form& f) { f.Close(); };  // the close box
@@ -132,7 +132,7 @@ TEST_F(StackBoxTest, OkBeforeTheEndGivesOne) {
 
 TEST_F(StackBoxTest, PauseHoldsTheCountAndResumeWaitsAFullSecond) {
   ui.OnModal = [&](Form& f) {
-    MessageBoxForm& b = Box(f);
+    MessageBoxForm& b = StackBox(f);
     ui.Advance(4300);
     ASSERT_EQ(b.Label1.Caption(), "6秒");
     CountButton(b).Click();  // 一時停止
@@ -162,7 +162,7 @@ TEST_F(StackBoxTest, TimedMessageWithoutTimerIsAPlainMessage) {
   ui.OnModal = [&](Form& f) {
     ui.Advance(60000);
     closed = f.IsClosed();
-    Box(f).Button1.Click();
+    StackBox(f).Button1.Click();
   };
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 1);
   EXPECT_FALSE(closed);
@@ -173,11 +173,11 @@ TEST_F(StackBoxTest, ZeroOrNegativeCountClosesAtTheFirstTick) {
     std::string first, last;
     bool closedEarly = true;
     ui.OnModal = [&](Form& f) {
-      first = Box(f).Label1.Caption();
+      first = StackBox(f).Label1.Caption();
       ui.Advance(999);
       closedEarly = f.IsClosed();
       ui.Advance(1);
-      last = Box(f).Label1.Caption();
+      last = StackBox(f).Label1.Caption();
     };
     dlg.TimerCount = start;
     EXPECT_EQ(dlg.ShowTimedMsg("abc"), 2);
@@ -201,7 +201,7 @@ TEST_F(StackBoxTest, FiveSlotsStackAndASixthIsRefused) {
       EXPECT_EQ(dlg.ShowTimedMsg("sixth"), 0);
     }
     if (n == 3) again = dlg.ShowMsg("after the innermost closed");
-    Box(f).Button1.Click();
+    StackBox(f).Button1.Click();
   };
   EXPECT_EQ(dlg.ShowMsg("outermost"), 1);
   EXPECT_EQ(classes, (std::vector<std::string>{"TStack0Box", "TStack1Box", "TStack2Box",
@@ -226,9 +226,9 @@ TEST_F(StackBoxTest, EachSlotCountsDownOnItsOwn) {
     }
     ui.Advance(3000);
     outerClosedMeanwhile = outer->IsClosed();
-    outerAtEnd = Box(*outer).Label1.Caption();
-    innerAtEnd = Box(f).Label1.Caption();
-    Box(f).Button1.Click();
+    outerAtEnd = StackBox(*outer).Label1.Caption();
+    innerAtEnd = StackBox(f).Label1.Caption();
+    StackBox(f).Button1.Click();
   };
   dlg.TimerCount = 3;
   // The outer box runs out while the inner one is open and ends with 2 once it has closed.
@@ -271,7 +271,7 @@ TEST_F(StackBoxTest, PaintingUsesTheFormColourForTheIconCorners) {
   desktop.colors[SysColor::Window] = Rgb(0, 0, 128);
   std::vector<Color> form, corner, centre, kept;
   ui.OnModal = [&](Form& f) {
-    MessageBoxForm& b = Box(f);
+    MessageBoxForm& b = StackBox(f);
     for (Color text : {Color{0}, Rgb(255, 255, 255)}) {
       desktop.colors[SysColor::WindowText] = text;
       f.Paint();

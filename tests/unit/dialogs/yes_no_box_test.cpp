@@ -11,7 +11,7 @@
 namespace tavel {
 namespace {
 
-TYesNoBox& Box(Form& f) {
+TYesNoBox& YesNoBox(Form& f) {
   return dynamic_cast<TYesNoBox&>(f);
 }
 
@@ -29,7 +29,7 @@ struct YesNoBoxTest : ::testing::Test {
   Shown Capture(const std::string& text) {
     Shown s;
     ui.OnModal = [&](Form& f) {
-      TYesNoBox& b = Box(f);
+      TYesNoBox& b = YesNoBox(f);
       s = {f.Bounds(),         b.Msg.Bounds(),     b.Image1.Bounds(),
            b.Button1.Bounds(), b.Button2.Bounds(), f.ClientSize()};
     };
@@ -44,10 +44,10 @@ TEST_F(YesNoBoxTest, AnswersAreSixSevenAndTwoFromTheTitleBar) {
   bool yesIsDefault = false;
   ui.OnModal = [&](Form& f) {
     open = YesNoBoxForm;
-    yes = Box(f).Button1.Caption();
-    no = Box(f).Button2.Caption();
-    yesIsDefault = Box(f).Button1.Default() && !Box(f).Button2.Default();
-    Box(f).Button1.Click();
+    yes = YesNoBox(f).Button1.Caption();
+    no = YesNoBox(f).Button2.Caption();
+    yesIsDefault = YesNoBox(f).Button1.Default() && !YesNoBox(f).Button2.Default();
+    YesNoBox(f).Button1.Click();
   };
   EXPECT_EQ(dlg.Execute("q"), kResultYes);
   EXPECT_NE(open, nullptr);
@@ -56,7 +56,7 @@ TEST_F(YesNoBoxTest, AnswersAreSixSevenAndTwoFromTheTitleBar) {
   EXPECT_EQ(no, "いいえ");
   EXPECT_TRUE(yesIsDefault);  // Enter answers yes
 
-  ui.OnModal = [](Form& f) { Box(f).Button2.Click(); };
+  ui.OnModal = [](Form& f) { YesNoBox(f).Button2.Click(); };
   EXPECT_EQ(dlg.Execute("q"), kResultNo);
   ui.OnModal = [](Form& f) { f.Close(); };
   EXPECT_EQ(dlg.Execute("q"), 2);
@@ -68,13 +68,13 @@ TEST_F(YesNoBoxTest, AQuestionAskedWithinAnotherGivesTheReferenceBack) {
   int inner = -1;
   ui.OnModal = [&](Form& f) {
     if (outer) {
-      Box(f).Button2.Click();
+      YesNoBox(f).Button2.Click();
       return;
     }
     outer = YesNoBoxForm;
     inner = dlg.Execute("inner");
     afterInner = YesNoBoxForm;
-    Box(f).Button1.Click();
+    YesNoBox(f).Button1.Click();
   };
   EXPECT_EQ(dlg.Execute("outer"), kResultYes);
   EXPECT_EQ(inner, kResultNo);
@@ -132,7 +132,7 @@ TEST_F(YesNoBoxTest, PaintingDrawsTheQuestionIconOnTheFormColour) {
   desktop.colors[SysColor::Window] = Rgb(0, 0, 128);
   std::vector<Color> form, corner, disc, kept;
   ui.OnModal = [&](Form& f) {
-    TYesNoBox& b = Box(f);
+    TYesNoBox& b = YesNoBox(f);
     for (Color text : {Color{0}, Rgb(255, 255, 255)}) {
       desktop.colors[SysColor::WindowText] = text;
       f.Paint();

@@ -13,6 +13,11 @@
 
 namespace tavel::testing {
 
+// Where the tests install the program, and the folder of its lists with the history list.
+inline const std::string kProgramFolder = "C:\\KoLAPP32\\TaVIN32\\";
+inline const std::string kListFolder = "C:\\KoLAPP32\\";
+inline const std::string kHistoryFile = "C:\\KoLAPP32\\TaVO32MH.LIS";
+
 class FakeFileSystem : public FileSystem {
  public:
   struct File {

@@ -11,12 +11,12 @@
 namespace tavel::testing {
 namespace {
 
-const std::string kFolder = "C:\\KoLAPP32\\TaVIN32\\";
+using testing::kProgramFolder;
 
 class BadInput : public PlaybackFixture {
  protected:
-  std::string M0() const { return ListFileName(kFolder, 0); }
-  std::string History() const { return HistoryFileName(kFolder); }
+  std::string M0() const { return ListFileName(kProgramFolder, 0); }
+  std::string History() const { return HistoryFileName(kProgramFolder); }
 };
 
 TEST_F(BadInput, ListFilesOfAnyShapeAreShownAsFarAsTheyRead) {

@@ -11,11 +11,11 @@
 namespace tavel {
 namespace {
 
+using testing::kHistoryFile;
+using testing::kListFolder;
+
 using testing::FakeFileSystem;
 using Entries = std::vector<std::string>;
-
-const std::string kFolder = "C:\\KoLAPP32\\";
-const std::string kHistoryFile = "C:\\KoLAPP32\\TaVO32MH.LIS";
 
 Entries Numbered(int from, int to) {
   Entries entries;
@@ -29,7 +29,7 @@ TEST(History, KeepsTheLastPlaysUpToItsLimitOldestFirst) {
   EXPECT_EQ(history, Numbered(3, 5));
 
   FakeFileSystem fs;
-  ASSERT_TRUE(SaveHistory(fs, kFolder, history));
+  ASSERT_TRUE(SaveHistory(fs, kListFolder, history));
   EXPECT_EQ(fs.Content(kHistoryFile), "C:\\MIDI\\3.MID\r\nC:\\MIDI\\4.MID\r\nC:\\MIDI\\5.MID\r\n");
 }
 
@@ -74,7 +74,7 @@ TEST(History, NeverGrowsPastTheHardLimit) {
 TEST(HistorySave, AnEmptyHistoryIsAnEmptyFile) {
   FakeFileSystem fs;
   fs.Put(kHistoryFile, "C:\\OLD.MID\r\n");
-  ASSERT_TRUE(SaveHistory(fs, kFolder, {}));
+  ASSERT_TRUE(SaveHistory(fs, kListFolder, {}));
   EXPECT_EQ(fs.Content(kHistoryFile), "");
 }
 
@@ -83,13 +83,13 @@ TEST(HistorySave, AFailedWriteLeavesThePreviousHistoryWhole) {
   FakeFileSystem fs;
   fs.Put(kHistoryFile, before);
   fs.spaceLeft = 100;  // the disk fills up part way through the new history
-  EXPECT_FALSE(SaveHistory(fs, kFolder, Numbered(1, 60)));
+  EXPECT_FALSE(SaveHistory(fs, kListFolder, Numbered(1, 60)));
   EXPECT_EQ(fs.Content(kHistoryFile), before);
   EXPECT_EQ(fs.Paths(), Entries{kHistoryFile});  // nothing left beside it
 
   fs.spaceLeft.reset();
   fs.failWrites.insert(kHistoryFile);
-  EXPECT_FALSE(SaveHistory(fs, kFolder, Numbered(1, 60)));
+  EXPECT_FALSE(SaveHistory(fs, kListFolder, Numbered(1, 60)));
   EXPECT_EQ(fs.Content(kHistoryFile), before);
 
   // The file is replaced in one step, never written in place.
@@ -128,7 +128,7 @@ TEST(HistorySave, KeepsWhatAnotherPlayerWroteMeanwhileAndAddsOnlyThisRunsPlays) 
 TEST(HistorySave, ReadsBackAsSaved) {
   FakeFileSystem fs;
   const Entries history{"C:\\ミュージック\\ソ.MID", "", "D:\\MIDI\\A.MID"};
-  ASSERT_TRUE(SaveHistory(fs, kFolder, history));
+  ASSERT_TRUE(SaveHistory(fs, kListFolder, history));
   EXPECT_EQ(LoadListFile(fs, kHistoryFile), history);
 }
 

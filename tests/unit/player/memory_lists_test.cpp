@@ -13,15 +13,15 @@
 namespace tavel {
 namespace {
 
+using testing::kHistoryFile;
+using testing::kListFolder;
+
 using testing::FakeFileSystem;
 using Entries = std::vector<std::string>;
 
-const std::string kFolder = "C:\\KoLAPP32\\";
-
 std::string Memory(int n) {
-  return MemoryFileName(kFolder, n);
+  return MemoryFileName(kListFolder, n);
 }
-const std::string kHistoryFile = "C:\\KoLAPP32\\TaVO32MH.LIS";
 
 TEST(MemorySelector, ItemTexts) {
   EXPECT_EQ(MemoryItemText(3, 0), "M3 : 0ｺ");
@@ -40,12 +40,12 @@ class MemoryListsTest : public ::testing::Test {
 };
 
 TEST_F(MemoryListsTest, StartShowsTheMemoryAndKeepsTheHistoryAside) {
-  StartMemory start = LoadStartMemory(fs, kFolder, 3);
+  StartMemory start = LoadStartMemory(fs, kListFolder, 3);
   EXPECT_TRUE(start.valid);
   EXPECT_EQ(start.shown, (Entries{"D:\\ソ\\表.MID", ""}));
   EXPECT_EQ(start.history, (Entries{"C:\\H1.MID", "C:\\H2.MID", "C:\\H3.MID"}));
 
-  start = LoadStartMemory(fs, kFolder, kHistoryMemory);
+  start = LoadStartMemory(fs, kListFolder, kHistoryMemory);
   EXPECT_TRUE(start.valid);
   EXPECT_EQ(start.shown, (Entries{"C:\\H1.MID", "C:\\H2.MID", "C:\\H3.MID"}));
   EXPECT_EQ(start.history, Entries{});
@@ -53,7 +53,7 @@ TEST_F(MemoryListsTest, StartShowsTheMemoryAndKeepsTheHistoryAside) {
 
 TEST_F(MemoryListsTest, StartWithMissingOrUnreadableFilesShowsEmptyLists) {
   fs.unreadable.insert(kHistoryFile);
-  StartMemory start = LoadStartMemory(fs, kFolder, 5);
+  StartMemory start = LoadStartMemory(fs, kListFolder, 5);
   EXPECT_TRUE(start.valid);
   EXPECT_EQ(start.shown, Entries{});
   EXPECT_EQ(start.history, Entries{});
@@ -62,7 +62,7 @@ TEST_F(MemoryListsTest, StartWithMissingOrUnreadableFilesShowsEmptyLists) {
 
 TEST_F(MemoryListsTest, AnUnknownMemoryAtStartStillKeepsTheHistory) {
   for (int memory : {11, 255, -1}) {
-    StartMemory start = LoadStartMemory(fs, kFolder, memory);
+    StartMemory start = LoadStartMemory(fs, kListFolder, memory);
     EXPECT_FALSE(start.valid) << memory;
     EXPECT_EQ(start.shown, Entries{}) << memory;
     // Saved at the close, an empty history list would wipe the file.
@@ -72,11 +72,11 @@ TEST_F(MemoryListsTest, AnUnknownMemoryAtStartStillKeepsTheHistory) {
 
 TEST_F(MemoryListsTest, PickingAMemoryReadsItsFileAfresh) {
   const Entries history{"C:\\H9.MID"};
-  EXPECT_EQ(MemoryEntries(fs, kFolder, 0, history), (Entries{"C:\\A.MID", "C:\\B.MID"}));
+  EXPECT_EQ(MemoryEntries(fs, kListFolder, 0, history), (Entries{"C:\\A.MID", "C:\\B.MID"}));
   fs.Put(Memory(0), "C:\\C.MID");  // the companion program rewrote it meanwhile
-  EXPECT_EQ(MemoryEntries(fs, kFolder, 0, history), Entries{"C:\\C.MID"});
-  EXPECT_EQ(MemoryEntries(fs, kFolder, kHistoryMemory, history), history);
-  EXPECT_EQ(MemoryEntries(fs, kFolder, 7, history), Entries{});
+  EXPECT_EQ(MemoryEntries(fs, kListFolder, 0, history), Entries{"C:\\C.MID"});
+  EXPECT_EQ(MemoryEntries(fs, kListFolder, kHistoryMemory, history), history);
+  EXPECT_EQ(MemoryEntries(fs, kListFolder, 7, history), Entries{});
   EXPECT_FALSE(fs.Has(Memory(7)));
 }
 
@@ -89,7 +89,7 @@ TEST_F(MemoryListsTest, CountsEveryMemoryAndCreatesOnlyTheMissingFiles) {
   fs.PutFolder(Memory(6));  // a folder of that name cannot be replaced by a file
   fs.failWrites.insert(Memory(8));
 
-  const std::array<std::size_t, 10> counts = CountMemories(fs, kFolder);
+  const std::array<std::size_t, 10> counts = CountMemories(fs, kListFolder);
   EXPECT_EQ(counts, (std::array<std::size_t, 10>{2, 4, 0, 2, 0, 0, 0, 0, 0, 0}));
 
   for (int n : {4, 7, 9}) EXPECT_EQ(fs.Content(Memory(n)), "") << n;
@@ -102,7 +102,7 @@ TEST_F(MemoryListsTest, CountsEveryMemoryAndCreatesOnlyTheMissingFiles) {
   // A second count finds the created files empty and creates nothing more.
   fs.log.clear();
   fs.failWrites.clear();
-  EXPECT_EQ(CountMemories(fs, kFolder)[4], 0u);
+  EXPECT_EQ(CountMemories(fs, kListFolder)[4], 0u);
   Entries creates;
   for (const std::string& call : fs.log) {
     if (call.rfind("create ", 0) == 0) creates.push_back(call);

@@ -7,12 +7,12 @@
 namespace tavel::testing {
 namespace {
 
-const std::string kFolder = "C:\\KoLAPP32\\TaVIN32\\";
+using testing::kProgramFolder;
 
 class PlayerLists : public PlayerFixture {
  protected:
   void PutList(int memory, const std::vector<std::string>& entries) {
-    files.Put(ListFileName(kFolder, memory), FormatListFile(entries));
+    files.Put(ListFileName(kProgramFolder, memory), FormatListFile(entries));
   }
   std::vector<std::string> Entries(int n, const std::string& prefix = "D:\\MIDI\\SONG") {
     std::vector<std::string> v;
@@ -57,7 +57,7 @@ TEST_F(PlayerLists, AMemoryNumberThatNamesNoMemoryIsReportedAndStartupGoesOn) {
   p.Close();
   EXPECT_EQ(Setting("MEMORY"), "-1,-1,-1,-1,0,-1,1");  // the next start shows M0 again
   // The history read at start-up is the one saved, not an empty list.
-  EXPECT_EQ(files.Content(ListFileName(kFolder, kHistoryMemory)),
+  EXPECT_EQ(files.Content(ListFileName(kProgramFolder, kHistoryMemory)),
             FormatListFile(Entries(2, "E:\\played")));
 }
 
@@ -75,7 +75,7 @@ TEST_F(PlayerLists, APickBeforeStartupMadeTheListsIsUndone) {
 }
 
 TEST_F(PlayerLists, AHistoryFileThatCouldNotBeReadAtStartupIsAddedTo) {
-  const std::string history = ListFileName(kFolder, kHistoryMemory);
+  const std::string history = ListFileName(kProgramFolder, kHistoryMemory);
   PutList(0, Entries(1));
   PutList(kHistoryMemory, Entries(3, "E:\\old"));
   files.unreadable.insert(history);  // another program holds it open just now
@@ -121,7 +121,7 @@ TEST_F(PlayerLists, TwoPlayersClosingOneAfterTheOtherKeepBothOfTheirPlays) {
 }
 
 TEST_F(PlayerLists, AHistoryFileThatStaysUnreadableIsKeptAsItIs) {
-  const std::string history = ListFileName(kFolder, kHistoryMemory);
+  const std::string history = ListFileName(kProgramFolder, kHistoryMemory);
   PutList(kHistoryMemory, Entries(3, "E:\\old"));
   files.unreadable.insert(history);
   Store("MEMORY", "1,1,1,1,10,1,1");
@@ -150,19 +150,19 @@ TEST_F(PlayerLists, AFocusBeforeStartupStillLeavesNoPlaceholderItem) {
 TEST_F(PlayerLists, TheFirstFocusCountsEveryMemoryAndCreatesMissingFilesOnce) {
   PutList(0, Entries(3));
   PutList(1, {"", "x", ""});
-  files.Put(ListFileName(kFolder, 2), "broken");
-  files.unreadable.insert(ListFileName(kFolder, 2));
+  files.Put(ListFileName(kProgramFolder, 2), "broken");
+  files.unreadable.insert(ListFileName(kProgramFolder, 2));
   TTAVEL32KOLAP& p = Start();
-  EXPECT_FALSE(files.Has(ListFileName(kFolder, 4)));
+  EXPECT_FALSE(files.Has(ListFileName(kProgramFolder, 4)));
   p.ComboBox1.UserEnter();
   EXPECT_EQ(p.ComboBox1.Item(0), "M0 : 3ｺ");
   EXPECT_EQ(p.ComboBox1.Item(1), "M1 : 3ｺ");
   EXPECT_EQ(p.ComboBox1.Item(2), "M2 : 0ｺ");
   EXPECT_EQ(p.ComboBox1.Item(4), "M4 : 0ｺ");
   EXPECT_EQ(p.ComboBox1.Item(10), "HIS: 0ｺ");
-  EXPECT_TRUE(files.Has(ListFileName(kFolder, 4)));
-  EXPECT_EQ(files.Content(ListFileName(kFolder, 4)), "");
-  EXPECT_EQ(files.Content(ListFileName(kFolder, 2)), "broken");  // unreadable: left alone
+  EXPECT_TRUE(files.Has(ListFileName(kProgramFolder, 4)));
+  EXPECT_EQ(files.Content(ListFileName(kProgramFolder, 4)), "");
+  EXPECT_EQ(files.Content(ListFileName(kProgramFolder, 2)), "broken");  // unreadable: left alone
   EXPECT_EQ(p.ComboBox1.ItemIndex(), 0);
   PutList(0, Entries(9));
   p.ComboBox1.UserEnter();  // once per run
@@ -196,7 +196,7 @@ TEST_F(PlayerLists, HistoryGrowsOnlyWhenRecordingAndIsSavedAtClose) {
   EXPECT_EQ(p.ComboBox1.Item(10), "HIS: 3ｺ");
   EXPECT_EQ(p.ComboBox1.ItemIndex(), 0);
   p.Close();
-  EXPECT_EQ(files.Content(ListFileName(kFolder, kHistoryMemory)),
+  EXPECT_EQ(files.Content(ListFileName(kProgramFolder, kHistoryMemory)),
             "D:\\p2.wav\r\nD:\\p3.wav\r\nD:\\p4.wav\r\n");
 }
 
@@ -208,7 +208,7 @@ TEST_F(PlayerLists, ClosingWhileTheHistoryIsShownSavesTheShownList) {
   p.AppendHistory("c.wav");  // files played from the history are not recorded again
   p.ListBox2.RemoveAt(1);
   p.Close();
-  EXPECT_EQ(files.Content(ListFileName(kFolder, kHistoryMemory)), "a.wav\r\n");
+  EXPECT_EQ(files.Content(ListFileName(kProgramFolder, kHistoryMemory)), "a.wav\r\n");
 }
 
 TEST_F(PlayerLists, ClickingAnEntryShowsItsFileInformation) {
