@@ -100,7 +100,7 @@ TEST(HistorySave, AFailedWriteLeavesThePreviousHistoryWhole) {
 TEST(HistorySave, KeepsWhatAnotherPlayerWroteMeanwhileAndAddsOnlyThisRunsPlays) {
   FakeFileSystem fs;
   fs.Put(kHistoryFile, FormatListFile(Numbered(1, 3)));
-  const StartMemory start = LoadStartMemory(fs, kFolder, 0);
+  const StartMemory start = LoadStartMemory(fs, kListFolder, 0);
   Entries history = start.history;
   for (const std::string& path : Numbered(4, 5)) AppendHistory(history, path, 4, 0);
   const HistoryRun run{start.historyOrigin, 2, 4};
@@ -109,19 +109,19 @@ TEST(HistorySave, KeepsWhatAnotherPlayerWroteMeanwhileAndAddsOnlyThisRunsPlays) 
   Entries other = Numbered(1, 3);
   other.push_back("C:\\X.MID");
   fs.Put(kHistoryFile, FormatListFile(other));
-  ASSERT_TRUE(SaveHistory(fs, kFolder, history, run));
+  ASSERT_TRUE(SaveHistory(fs, kListFolder, history, run));
   EXPECT_EQ(fs.Content(kHistoryFile),
             FormatListFile({"C:\\MIDI\\3.MID", "C:\\X.MID", "C:\\MIDI\\4.MID", "C:\\MIDI\\5.MID"}));
 
   // A change that keeps the length is seen too.
   fs.Put(kHistoryFile, FormatListFile({"C:\\MIDI\\7.MID", "C:\\MIDI\\8.MID", "C:\\MIDI\\9.MID"}));
-  ASSERT_TRUE(SaveHistory(fs, kFolder, history, {start.historyOrigin, 1, 0}));
+  ASSERT_TRUE(SaveHistory(fs, kListFolder, history, {start.historyOrigin, 1, 0}));
   EXPECT_EQ(fs.Content(kHistoryFile), FormatListFile({"C:\\MIDI\\7.MID", "C:\\MIDI\\8.MID",
                                                       "C:\\MIDI\\9.MID", "C:\\MIDI\\5.MID"}));
 
   // A file removed meanwhile holds nothing to keep: the whole list is written.
   fs.Remove(kHistoryFile);
-  ASSERT_TRUE(SaveHistory(fs, kFolder, history, run));
+  ASSERT_TRUE(SaveHistory(fs, kListFolder, history, run));
   EXPECT_EQ(fs.Content(kHistoryFile), FormatListFile(Numbered(2, 5)));
 }
 

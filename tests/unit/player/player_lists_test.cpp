@@ -91,7 +91,7 @@ TEST_F(PlayerLists, AHistoryFileThatCouldNotBeReadAtStartupIsAddedTo) {
 }
 
 TEST_F(PlayerLists, TwoPlayersClosingOneAfterTheOtherKeepBothOfTheirPlays) {
-  const std::string history = ListFileName(kFolder, kHistoryMemory);
+  const std::string history = ListFileName(kProgramFolder, kHistoryMemory);
   PutList(0, Entries(1));
   PutList(kHistoryMemory, Entries(2, "E:\\old"));
   Store("FILEHIS", "10");
