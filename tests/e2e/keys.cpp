@@ -14,7 +14,10 @@ HWND FocusedControl(HWND window) {
 }
 
 bool PressKey(HWND window, WPARAM virtualKey) {
+  // Another window of the desktop can take the activation for a moment (a window of the test
+  // program starting beside it); the box then has no focused control until it is active again.
   HWND focus = FocusedControl(window);
+  if (!focus && BringToFront(window)) focus = FocusedControl(window);
   if (!focus) return false;
   // Repeat count 1 and the key's scan code; the release also has the previous-state and
   // transition bits set.
