@@ -12,13 +12,6 @@
 namespace tavel::e2e {
 namespace {
 
-std::string Playing(int number, const std::string& name) {
-  return std::to_string(number) + "楽蔵32 " + name + " (再生中)";
-}
-std::string Idle(int number) {
-  return std::to_string(number) + "楽蔵32 TAVEL";
-}
-
 constexpr WORD kAllKeys[] = {VK_MEDIA_PLAY_PAUSE, VK_MEDIA_NEXT_TRACK, VK_MEDIA_PREV_TRACK,
                              VK_MEDIA_STOP};
 
@@ -62,7 +55,7 @@ TEST_F(MediaKeys, EachKeyDoesWhatItsButtonDoesInTheWindowAndFromTheTray) {
   ASSERT_TRUE(BringToFront(player));
   HWND elapsed = WaitForControl(player, "Label6");
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_PLAY_PAUSE));
-  ASSERT_TRUE(Shows(player, Playing(1, "A.WAV")));
+  ASSERT_TRUE(Shows(player, PlayingTitle("A.WAV", 1)));
   ASSERT_TRUE(WaitUntil([&] { return Seconds(elapsed) >= 1; }, 20000)) << "never played";
 
   // While a file plays the key is ■; pressed again it plays on from where the file stands.
@@ -72,7 +65,7 @@ TEST_F(MediaKeys, EachKeyDoesWhatItsButtonDoesInTheWindowAndFromTheTray) {
   Sleep(2000);
   EXPECT_EQ(Seconds(elapsed), heldAt);
   EXPECT_GE(heldAt, 1);
-  EXPECT_EQ(Caption(player), Playing(1, "A.WAV"));
+  EXPECT_EQ(Caption(player), PlayingTitle("A.WAV", 1));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_PLAY_PAUSE));
   bool fromThere = true;
   EXPECT_TRUE(WaitUntil(
@@ -84,19 +77,19 @@ TEST_F(MediaKeys, EachKeyDoesWhatItsButtonDoesInTheWindowAndFromTheTray) {
   EXPECT_TRUE(fromThere) << "played from the start again";
 
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_NEXT_TRACK));
-  EXPECT_TRUE(Shows(player, Playing(1, "B.WAV")));
+  EXPECT_TRUE(Shows(player, PlayingTitle("B.WAV", 1)));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_PREV_TRACK));
-  EXPECT_TRUE(Shows(player, Playing(1, "A.WAV")));
+  EXPECT_TRUE(Shows(player, PlayingTitle("A.WAV", 1)));
 
   // In the tray the window is hidden and has no focus; the keys still reach it.
   ASSERT_TRUE(Click(WaitForControl(player, "ButtonTRAY")));
   ASSERT_TRUE(WaitUntil([&] { return !IsShown(player) && TrayIconShown(player); }, 20000));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_NEXT_TRACK));
-  EXPECT_TRUE(Shows(player, Playing(1, "B.WAV")));
+  EXPECT_TRUE(Shows(player, PlayingTitle("B.WAV", 1)));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_STOP));
-  EXPECT_TRUE(Shows(player, Idle(1)));
+  EXPECT_TRUE(Shows(player, IdleTitle(1)));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_PLAY_PAUSE));
-  EXPECT_TRUE(Shows(player, Playing(1, "B.WAV"))) << "starts at the selected entry";
+  EXPECT_TRUE(Shows(player, PlayingTitle("B.WAV", 1))) << "starts at the selected entry";
   ClosePlayer();
 }
 
@@ -106,25 +99,25 @@ TEST_F(MediaKeys, TheFirstPlayerTakesTheKeysAndAKeyHeldElsewhereWorksOnlyInTheFo
   TestProcess& secondProcess = box.Start();
   HWND second = secondProcess.WaitForWindow(kPlayerClass);
   ASSERT_NE(second, nullptr);
-  ASSERT_TRUE(Shows(second, Idle(2)));
+  ASSERT_TRUE(Shows(second, IdleTitle(2)));
   ASSERT_TRUE(StartUpEnded(second));
   // Nobody holds "next" now: it comes to the window in front as a key press.
   UnregisterHotKey(nullptr, VK_MEDIA_NEXT_TRACK);
 
   ASSERT_TRUE(BringToFront(second));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_PLAY_PAUSE));
-  ASSERT_TRUE(Shows(player, Playing(1, "A.WAV"))) << "the first player holds the key";
-  EXPECT_EQ(Caption(second), Idle(2));
+  ASSERT_TRUE(Shows(player, PlayingTitle("A.WAV", 1))) << "the first player holds the key";
+  EXPECT_EQ(Caption(second), IdleTitle(2));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_NEXT_TRACK));
-  EXPECT_TRUE(Shows(second, Playing(2, "A.WAV"))) << "skip with nothing playing starts";
-  EXPECT_EQ(Caption(player), Playing(1, "A.WAV"));
+  EXPECT_TRUE(Shows(second, PlayingTitle("A.WAV", 2))) << "skip with nothing playing starts";
+  EXPECT_EQ(Caption(player), PlayingTitle("A.WAV", 1));
 
   ASSERT_TRUE(BringToFront(player));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_NEXT_TRACK));
-  EXPECT_TRUE(Shows(player, Playing(1, "B.WAV")));
+  EXPECT_TRUE(Shows(player, PlayingTitle("B.WAV", 1)));
   ASSERT_TRUE(PressKeyboardKey(VK_MEDIA_STOP));
-  EXPECT_TRUE(Shows(player, Idle(1)));
-  EXPECT_NE(Caption(second), Idle(2));
+  EXPECT_TRUE(Shows(player, IdleTitle(1)));
+  EXPECT_NE(Caption(second), IdleTitle(2));
 
   ClosePlayer();
   for (WORD key : kAllKeys) {

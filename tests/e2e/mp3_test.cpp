@@ -16,10 +16,6 @@
 namespace tavel::e2e {
 namespace {
 
-std::string PlayingTitle(const std::string& upperName) {
-  return "1楽蔵32 " + upperName + " (再生中)";
-}
-
 class Mp3Playback : public StartedPlayer {
  protected:
   void SetUp() override {
@@ -67,7 +63,7 @@ TEST_F(Mp3Playback, SkippedWhileTheSwitchIsOffAndPlayedToItsEndOnceItIsOn) {
                {"INDEX", "0,-1"}});
   ASSERT_TRUE(Click(WaitForControl(player, "Button2")));
   WaitForTitle(PlayingTitle("SHORT.WAV"));
-  WaitForTitle("1楽蔵32 TAVEL");
+  WaitForTitle(kIdleTitle);
 
   ChooseMenuItem(player, "MP3WMA");
   PickListItem(WaitForControl(player, "ListBox2"), 0);
@@ -80,7 +76,7 @@ TEST_F(Mp3Playback, SkippedWhileTheSwitchIsOffAndPlayedToItsEndOnceItIsOn) {
   ASSERT_TRUE(WaitUntil([&] { return std::atoi(ControlText(elapsed).c_str()) >= 1; }, 20000))
       << "never played";
   WaitForTitle(PlayingTitle("SHORT.WAV"));
-  WaitForTitle("1楽蔵32 TAVEL");
+  WaitForTitle(kIdleTitle);
   ClosePlayer();
 
   EXPECT_EQ(box.Settings().Read("MP3WMA"), std::optional<std::string>("1"));

@@ -10,10 +10,6 @@
 namespace tavel::e2e {
 namespace {
 
-std::string PlayingTitle(const std::string& upperName) {
-  return "1楽蔵32 " + upperName + " (再生中)";
-}
-
 class Playback : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -15,6 +15,13 @@ constexpr const char* kPlayerClass = "TTAVEL32KOLAP";
 constexpr const char* kSetupClass = "TTVLSETUPForm";
 // The player window's caption while player 1 plays nothing.
 inline const std::string kIdleTitle = "1楽蔵32 TAVEL";
+// The caption of player `number` while it plays nothing, and while it plays `upperName`.
+inline std::string IdleTitle(int number) {
+  return std::to_string(number) + "楽蔵32 TAVEL";
+}
+inline std::string PlayingTitle(const std::string& upperName, int number = 1) {
+  return std::to_string(number) + "楽蔵32 " + upperName + " (再生中)";
+}
 
 // Top-level windows of a class (all classes when null), hidden ones included; of one process when
 // `processId` is not 0. Windows of the test program itself are left out unless asked for.
