@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/geometry.h"
-#include "ui/control_binder.h"
+#include "ui/control_kind.h"
 
 namespace tavel {
 
@@ -102,9 +102,9 @@ class Control {
   // Lays out children that are aligned to an edge or to the client area, in creation order.
   void ArrangeAligned();
 
-  // Gives the binder this control's kind; a control without a window of its own (a form) gives
+  // This control as its own kind; a control without a window of a child's kind (a form) gives
   // nothing.
-  virtual void BindTo(ControlBinder&) {}
+  virtual ControlKind Kind() { return {}; }
 
   // Client size: forms override it to exclude borders and menu; for others the bounds.
   virtual Size ClientSize() const { return {bounds_.width, bounds_.height}; }

@@ -16,7 +16,7 @@ enum class TextAlign { Left, Right, Center };
 class Label : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   // An auto-sized label takes the measured size of its caption whenever the caption or font
   // changes.
   bool AutoSize() const { return autoSize_; }
@@ -39,7 +39,7 @@ class Label : public Control {
 class Button : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   // The default button answers Enter; a non-zero modal result closes a modal form with it.
   bool Default() const { return default_; }
   void SetDefault(bool on) { default_ = on; }
@@ -60,7 +60,7 @@ class Button : public Control {
 class CheckBox : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   bool Checked() const { return checked_; }
   // Setting the check from the program raises no event.
   void SetChecked(bool on);
@@ -74,7 +74,7 @@ class CheckBox : public Control {
 class RadioGroup : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
   int ItemIndex() const { return itemIndex_; }
@@ -91,7 +91,7 @@ enum class Bevel { None, Lowered, Raised };
 class Panel : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   // The outer bevel is the panel's edge; the inner one lies just inside it.
   Bevel Outer() const { return outer_; }
   void SetOuter(Bevel b) { outer_ = b; }
@@ -106,7 +106,7 @@ class Panel : public Control {
 class Edit : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   // An edit's text is its caption; the binding reports typing through TextFromWindow.
   void TextFromWindow(const std::string& text);
   std::function<void()> OnChange;
@@ -128,7 +128,7 @@ enum class ScrollCode {
 class ScrollBar : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   int Min() const { return min_; }
   int Max() const { return max_; }
   int LargeChange() const { return largeChange_; }
@@ -153,7 +153,7 @@ class SpinButton : public Control {
  public:
   SpinButton(Control* parent, std::string name);
   ~SpinButton() override;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   std::function<void()> OnUpClick;
   std::function<void()> OnDownClick;
 

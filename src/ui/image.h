@@ -28,7 +28,7 @@ void CopyWithKeyColor(const Bitmap& source, Color key, Color brush, int width, i
 class Image : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   const Bitmap& Picture() const { return picture_; }
   Bitmap& MutablePicture() { return picture_; }
   void SetPicture(Bitmap b);

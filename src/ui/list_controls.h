@@ -91,7 +91,7 @@ class ItemList : public Control {
 class ListBox : public ItemList {
  public:
   using ItemList::ItemList;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   std::function<void()> OnDblClick;
   // The user clicked an item: the selection changes, then OnClick runs.
   void UserClick(int index);
@@ -101,7 +101,7 @@ class ListBox : public ItemList {
 class ComboBox : public ItemList {
  public:
   using ItemList::ItemList;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   // The user picked an item from the drop-down list.
   std::function<void()> OnChange;
   // The box received the focus.
@@ -115,7 +115,7 @@ class ComboBox : public ItemList {
 class EditComboBox : public ComboBox {
  public:
   using ComboBox::ComboBox;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   // The binding reports typing.
   void TextFromWindow(const std::string& text);
 
@@ -131,7 +131,7 @@ struct StatusPanel {
 class StatusBar : public Control {
  public:
   using Control::Control;
-  void BindTo(ControlBinder& binder) override { binder.Bind(*this); }
+  ControlKind Kind() override { return this; }
   const std::vector<StatusPanel>& Panels() const { return panels_; }
   void SetPanelCount(int count);
   void SetPanelText(int index, const std::string& text);

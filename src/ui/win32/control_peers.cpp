@@ -158,37 +158,20 @@ LRESULT DrawnPeer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 namespace {
 
-// Makes the peer of the kind the control names.
-class PeerMaker : public ControlBinder {
- public:
-  explicit PeerMaker(FormWindow& form) : form_(form) {}
-  std::unique_ptr<ChildPeer> Take() { return std::move(made_); }
-
-  void Bind(Label& c) override { made_ = PeerFor(form_, c); }
-  void Bind(Button& c) override { made_ = PeerFor(form_, c); }
-  void Bind(CheckBox& c) override { made_ = PeerFor(form_, c); }
-  void Bind(RadioGroup& c) override { made_ = PeerFor(form_, c); }
-  void Bind(Panel& c) override { made_ = PeerFor(form_, c); }
-  void Bind(Edit& c) override { made_ = PeerFor(form_, c); }
-  void Bind(ScrollBar& c) override { made_ = PeerFor(form_, c); }
-  void Bind(SpinButton& c) override { made_ = PeerFor(form_, c); }
-  void Bind(ListBox& c) override { made_ = PeerFor(form_, c); }
-  void Bind(ComboBox& c) override { made_ = PeerFor(form_, c); }
-  void Bind(EditComboBox& c) override { made_ = PeerFor(form_, c); }
-  void Bind(StatusBar& c) override { made_ = PeerFor(form_, c); }
-  void Bind(Image& c) override { made_ = PeerFor(form_, c); }
-
- private:
-  FormWindow& form_;
-  std::unique_ptr<ChildPeer> made_;
+// Makes the peer of the kind the control names; a form has none.
+struct PeerMaker {
+  FormWindow& form;
+  std::unique_ptr<ChildPeer> operator()(std::monostate) const { return nullptr; }
+  template <class Kind>
+  std::unique_ptr<ChildPeer> operator()(Kind* control) const {
+    return PeerFor(form, *control);
+  }
 };
 
 }  // namespace
 
 std::unique_ptr<ChildPeer> MakePeer(FormWindow& form, Control& control) {
-  PeerMaker maker(form);
-  control.BindTo(maker);
-  return maker.Take();
+  return std::visit(PeerMaker{form}, control.Kind());
 }
 
 }  // namespace tavel
