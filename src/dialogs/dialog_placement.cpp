@@ -9,19 +9,17 @@ namespace tavel {
 Point KeepInsideWorkArea(const WorkArea& area, Point position, Size size) {
   int x = position.x;
   int y = position.y;
+  const Rect& work = area.Work;
   // Right and bottom first, so that the left and top edges win for a window too large to fit.
-  if (x > area.WorkLeft + area.WorkWidth - size.width)
-    x = area.WorkLeft + area.WorkWidth - size.width;
-  if (y > area.WorkTop + area.WorkHeight - size.height) {
-    y = area.WorkTop + area.WorkHeight - size.height;
-  }
-  if (x < area.WorkLeft) x = area.WorkLeft;
-  if (y < area.WorkTop) y = area.WorkTop;
+  if (x > work.Right() - size.width) x = work.Right() - size.width;
+  if (y > work.Bottom() - size.height) y = work.Bottom() - size.height;
+  if (x < work.left) x = work.left;
+  if (y < work.top) y = work.top;
   return {x, y};
 }
 
 Point PlaceDialog(const WorkArea& area, std::optional<Rect> reference, Size formSize) {
-  Rect ref = reference.value_or(Rect{area.WorkLeft, area.WorkTop, area.WorkWidth, area.WorkHeight});
+  Rect ref = reference.value_or(area.Work);
   Point centred{ref.left + (ref.width - formSize.width) / 2,
                 ref.top + (ref.height - formSize.height) / 2};
   return KeepInsideWorkArea(area, centred, formSize);

@@ -59,23 +59,20 @@ std::vector<Candidate> FindTaskbarCandidates(Desktop& desktop, Size screen) {
 }
 
 void SetWholeScreen(WorkArea& area, Size screen) {
-  area.WorkLeft = 0;
-  area.WorkTop = 0;
-  area.WorkWidth = screen.width;
-  area.WorkHeight = screen.height;
+  area.Work = {0, 0, screen.width, screen.height};
 }
 
 // Cuts the bar's strip off the screen.
 void CutOffBar(WorkArea& area, const Edges& bar, Size screen) {
   if (bar.L + bar.R == screen.width) {
     bool atTop = bar.T < 0;
-    area.WorkTop = atTop ? bar.B : 0;
-    area.WorkHeight = atTop ? screen.height - bar.B : bar.T;
+    area.Work.top = atTop ? bar.B : 0;
+    area.Work.height = atTop ? screen.height - bar.B : bar.T;
     return;
   }
   bool atLeft = bar.L < 0;
-  area.WorkLeft = atLeft ? bar.R : 0;
-  area.WorkWidth = atLeft ? screen.width - bar.R : bar.L;
+  area.Work.left = atLeft ? bar.R : 0;
+  area.Work.width = atLeft ? screen.width - bar.R : bar.L;
 }
 
 }  // namespace
@@ -105,7 +102,7 @@ bool ComputeWorkArea(Desktop& desktop, WorkArea& area) {
   CutOffBar(area, *bar, screen);
   // A negative size (a remembered window that has since grown past the screen) is as unusable as
   // an empty one: boxes would be pushed off the screen.
-  if (area.WorkWidth <= 0 || area.WorkHeight <= 0) {
+  if (area.Work.width <= 0 || area.Work.height <= 0) {
     SetWholeScreen(area, screen);
     area.TaskbarWindow = 0;
     return false;

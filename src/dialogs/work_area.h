@@ -1,16 +1,14 @@
 // The screen without the taskbar: the area into which every dialog box and the player window go.
 #pragma once
 
+#include "base/geometry.h"
 #include "platform/desktop.h"
 
 namespace tavel {
 
-// Screen coordinates of the work area and the window recognised as the taskbar (0 = not found yet).
+// The work area in screen coordinates and the window recognised as the taskbar (0 = not found yet).
 struct WorkArea {
-  int WorkLeft = 0;
-  int WorkTop = 0;
-  int WorkWidth = 0;
-  int WorkHeight = 0;
+  Rect Work;
   WindowHandle TaskbarWindow = 0;
 };
 

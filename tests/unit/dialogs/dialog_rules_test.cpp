@@ -13,7 +13,7 @@
 namespace tavel {
 namespace {
 
-const WorkArea kBelowTopBar{0, 28, 1024, 740, 0};
+const WorkArea kBelowTopBar{{0, 28, 1024, 740}, 0};
 
 TEST(PlaceDialog, CentresOverTheReferenceOrTheWorkArea) {
   Point p = PlaceDialog(kBelowTopBar, Rect{100, 100, 401, 300}, {120, 145});
@@ -33,7 +33,7 @@ TEST(PlaceDialog, KeepsTheBoxInsideTheWorkArea) {
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 28);
   // The left bar's right edge is a limit as well.
-  p = PlaceDialog({60, 0, 964, 768, 0}, Rect{0, 0, 100, 100}, {200, 150});
+  p = PlaceDialog({{60, 0, 964, 768}, 0}, Rect{0, 0, 100, 100}, {200, 150});
   EXPECT_EQ(p.x, 60);
 }
 
@@ -46,17 +46,17 @@ TEST(PlaceDialog, ABoxLargerThanTheWorkAreaIsAlignedLeftAndTop) {
 // The player window is kept on the screen by the same rule as the boxes.
 TEST(KeepInsideWorkArea, FarEdgesFirstSoTheLeftAndTopEdgesWin) {
   const Size window{455, 243};
-  const WorkArea bottomTaskbar{0, 0, 1024, 738, 0};
+  const WorkArea bottomTaskbar{{0, 0, 1024, 738}, 0};
   Point p = KeepInsideWorkArea(bottomTaskbar, {20000, 20000}, window);
   EXPECT_EQ(p.x, 569);
   EXPECT_EQ(p.y, 495);
   p = KeepInsideWorkArea(bottomTaskbar, {-50, 10}, window);
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 10);
-  p = KeepInsideWorkArea({60, 30, 964, 738, 0}, {10, 10}, window);  // bars at the left and top
+  p = KeepInsideWorkArea({{60, 30, 964, 738}, 0}, {10, 10}, window);  // bars at the left and top
   EXPECT_EQ(p.x, 60);
   EXPECT_EQ(p.y, 30);
-  p = KeepInsideWorkArea({60, 30, 300, 200, 0}, {500, 500}, window);  // window larger
+  p = KeepInsideWorkArea({{60, 30, 300, 200}, 0}, {500, 500}, window);  // window larger
   EXPECT_EQ(p.x, 60);
   EXPECT_EQ(p.y, 30);
 }

@@ -259,7 +259,7 @@ TEST_F(StackBoxTest, PlacedOverTheSourceWindowInsideTheWorkArea) {
   Shown s = Capture(false, "abc");
   EXPECT_EQ(s.form.left, 300 + (320 - 120) / 2);
   EXPECT_EQ(s.form.top, 200 + (245 - 145) / 2);
-  EXPECT_EQ(area.WorkTop, 28);
+  EXPECT_EQ(area.Work.top, 28);
 
   // Too large for the screen: aligned with the work area, below the bar.
   s = Capture(false, std::string(200, 'x') + std::string(60, '\n'));

@@ -29,10 +29,10 @@ struct WorkAreaTest : ::testing::Test {
     desktop.AddWindow({"Shell_TrayWnd", "", r}, h);
   }
   void ExpectArea(int left, int top, int width, int height) {
-    EXPECT_EQ(area.WorkLeft, left);
-    EXPECT_EQ(area.WorkTop, top);
-    EXPECT_EQ(area.WorkWidth, width);
-    EXPECT_EQ(area.WorkHeight, height);
+    EXPECT_EQ(area.Work.left, left);
+    EXPECT_EQ(area.Work.top, top);
+    EXPECT_EQ(area.Work.width, width);
+    EXPECT_EQ(area.Work.height, height);
   }
 };
 
@@ -54,7 +54,7 @@ TEST_F(WorkAreaTest, ATaskbarOnEachEdgeIsCutOffTheScreen) {
 }
 
 TEST_F(WorkAreaTest, WithoutATaskbarTheWholeScreenIsUsed) {
-  area = {5, 6, 7, 8, 0};
+  area = {{5, 6, 7, 8}, 0};
   desktop.AddWindow({"TMaximised", "", {0, 0, 1024, 768}});  // spans the screen but starts at 0
   EXPECT_FALSE(ComputeWorkArea(desktop, area));
   ExpectArea(0, 0, 1024, 768);

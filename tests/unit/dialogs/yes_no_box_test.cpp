@@ -125,7 +125,7 @@ TEST_F(YesNoBoxTest, CaptionAndPlacement) {
   Shown s = Capture("abc");
   EXPECT_EQ(s.form.left, 300 + (320 - 198) / 2);
   EXPECT_EQ(s.form.top, 200 + (245 - 145) / 2);
-  EXPECT_EQ(area.WorkHeight, 768 - 28);
+  EXPECT_EQ(area.Work.height, 768 - 28);
 }
 
 TEST_F(YesNoBoxTest, PaintingDrawsTheQuestionIconOnTheFormColour) {
