@@ -65,6 +65,7 @@ class TTAVEL32KOLAP : public Form {
   Button Button6{&PanelCMD, "Button6"};
   Panel PanelOPEN{this, "PanelOPEN"};
 
+  // The menu bar: スタート, オプション and ヘルプ.
   MenuItem MainMenu1{nullptr, "MainMenu1", ""};
   MenuItem MStart0{&MainMenu1, "MStart0", "スタート"};
   MenuItem Start1{&MStart0, "Start1", "自動立ち上げ"};
@@ -93,12 +94,14 @@ class TTAVEL32KOLAP : public Form {
   MenuItem N15{&MHELP0, "N15", "-"};
   MenuItem MHELP3{&MHELP0, "MHELP3", "緊急脱出装置"};
 
+  // The tray icon's left-click menu: start and stop.
   MenuItem PopupMenuTL{nullptr, "PopupMenuTL", ""};
   MenuItem TL1{&PopupMenuTL, "TL1", "再生開始"};
   MenuItem TL2{&PopupMenuTL, "TL2", "中断"};
   MenuItem N7{&PopupMenuTL, "N7", "-"};
   MenuItem TLX{&PopupMenuTL, "TLX", "このメニューを閉じる"};
 
+  // The tray icon's right-click menu: playing, the play modes, leaving the tray and the end.
   MenuItem PopupMenuTR{nullptr, "PopupMenuTR", ""};
   MenuItem TR1{&PopupMenuTR, "TR1", "再生"};
   MenuItem TR2{&PopupMenuTR, "TR2", "中断"};

@@ -10,12 +10,10 @@
 namespace tavel {
 
 // What the process is for; the setup window acts on it.
-enum ModeCodeValue : std::int32_t {
-  kModeNormal = 0,
-  kModeUninstall = 1,
-  kModeUninstallerCopy = 2,
-  kModeUninstallRefused = 999,
-};
+constexpr std::int32_t kModeNormal = 0;
+constexpr std::int32_t kModeUninstall = 1;
+constexpr std::int32_t kModeUninstallerCopy = 2;
+constexpr std::int32_t kModeUninstallRefused = 999;
 
 // What the entry sequence leaves behind for the main window.
 struct EntryState {

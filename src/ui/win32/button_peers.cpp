@@ -260,28 +260,14 @@ class SpinButtonPeer : public ChildPeer {
 
 }  // namespace
 
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Label& control) {
-  return std::make_unique<LabelPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Button& control) {
-  return std::make_unique<ButtonPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, CheckBox& control) {
-  return std::make_unique<CheckBoxPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Edit& control) {
-  return std::make_unique<EditPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ScrollBar& control) {
-  return std::make_unique<ScrollBarPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, SpinButton& control) {
-  return std::make_unique<SpinButtonPeer>(form, control);
-}
+// Which peer each kind of control gets, one kind a line.
+// clang-format off
+PeerPtr PeerFor(FormWindow& f, Label& c) { return MakePeerOf<LabelPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, Button& c) { return MakePeerOf<ButtonPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, CheckBox& c) { return MakePeerOf<CheckBoxPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, Edit& c) { return MakePeerOf<EditPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, ScrollBar& c) { return MakePeerOf<ScrollBarPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, SpinButton& c) { return MakePeerOf<SpinButtonPeer>(f, c); }
+// clang-format on
 
 }  // namespace tavel

@@ -136,6 +136,13 @@ std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Panel& control);
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, RadioGroup& control);
 std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Image& control);
 
+// Makes the peer of one control; each peer file names its kinds' peers with it.
+using PeerPtr = std::unique_ptr<ChildPeer>;
+template <class Peer, class Kind>
+PeerPtr MakePeerOf(FormWindow& form, Kind& control) {
+  return std::make_unique<Peer>(form, control);
+}
+
 // Window classes of our own controls, registered once per process.
 void RegisterDrawnClasses(HINSTANCE instance);
 

@@ -191,16 +191,11 @@ void RegisterDrawnClasses(HINSTANCE instance) {
   WindowBase::RegisterClassOnce(instance, kImageClass, nullptr, 0);
 }
 
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Panel& control) {
-  return std::make_unique<PanelPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, RadioGroup& control) {
-  return std::make_unique<RadioGroupPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, Image& control) {
-  return std::make_unique<ImagePeer>(form, control);
-}
+// Which peer each kind of control gets, one kind a line.
+// clang-format off
+PeerPtr PeerFor(FormWindow& f, Panel& c) { return MakePeerOf<PanelPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, RadioGroup& c) { return MakePeerOf<RadioGroupPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, Image& c) { return MakePeerOf<ImagePeer>(f, c); }
+// clang-format on
 
 }  // namespace tavel

@@ -314,20 +314,12 @@ class StatusBarPeer : public ChildPeer {
 
 }  // namespace
 
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ListBox& control) {
-  return std::make_unique<ListBoxPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, ComboBox& control) {
-  return std::make_unique<ComboBoxPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, EditComboBox& control) {
-  return std::make_unique<EditComboBoxPeer>(form, control);
-}
-
-std::unique_ptr<ChildPeer> PeerFor(FormWindow& form, StatusBar& control) {
-  return std::make_unique<StatusBarPeer>(form, control);
-}
+// Which peer each kind of control gets, one kind a line.
+// clang-format off
+PeerPtr PeerFor(FormWindow& f, ListBox& c) { return MakePeerOf<ListBoxPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, ComboBox& c) { return MakePeerOf<ComboBoxPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, EditComboBox& c) { return MakePeerOf<EditComboBoxPeer>(f, c); }
+PeerPtr PeerFor(FormWindow& f, StatusBar& c) { return MakePeerOf<StatusBarPeer>(f, c); }
+// clang-format on
 
 }  // namespace tavel
