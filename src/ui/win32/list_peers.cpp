@@ -83,6 +83,9 @@ class ItemListPeer : public ChildPeer {
     item.itemHeight = static_cast<UINT>(List().MeasureItem(static_cast<int>(item.itemID)));
     return true;
   }
+  // An owner-drawn list tells of every item it deletes, one message each when a long list is
+  // refilled; the items hold nothing of ours to free, so the notice ends here.
+  bool OnDeleteItem(const DELETEITEMSTRUCT&) override { return List().OwnerDrawn(); }
 
  protected:
   ItemList& List() const { return static_cast<ItemList&>(control_); }
