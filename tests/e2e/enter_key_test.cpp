@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
-#include "started_player.h"
+#include "harness/harness.h"
+#include "harness/started_player.h"
 
 namespace tavel::e2e {
 namespace {

@@ -2,7 +2,7 @@
 // command line and the executable's own name.
 #include <optional>
 
-#include "harness.h"
+#include "harness/harness.h"
 
 namespace tavel::e2e {
 namespace {

@@ -3,9 +3,9 @@
 // item whose folder and group hold parentheses; a copy that fails on a full disk.
 #include <string>
 
-#include "harness.h"
-#include "shell_link.h"
-#include "small_disk.h"
+#include "harness/harness.h"
+#include "harness/shell_link.h"
+#include "harness/small_disk.h"
 // The shell's folder lookup needs the definitions of windows.h first.
 #include <shlobj.h>
 

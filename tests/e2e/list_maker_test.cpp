@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
+#include "harness/harness.h"
 #include "wav.h"
 
 namespace tavel::e2e {

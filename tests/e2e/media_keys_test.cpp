@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
-#include "started_player.h"
-#include "tray_icon.h"
+#include "harness/harness.h"
+#include "harness/started_player.h"
+#include "harness/tray_icon.h"
 #include "wav.h"
 
 namespace tavel::e2e {

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
-#include "started_player.h"
+#include "harness/harness.h"
+#include "harness/started_player.h"
 #include "wav.h"
 
 namespace tavel::e2e {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "harness/harness.h"
 #include "wav.h"
 
 namespace tavel::e2e {

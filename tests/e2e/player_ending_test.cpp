@@ -2,8 +2,8 @@
 // no and yes, and the shell starting again while the player sits in the tray.
 #include <string>
 
-#include "harness.h"
-#include "tray_icon.h"
+#include "harness/harness.h"
+#include "harness/tray_icon.h"
 #include "wav.h"
 
 namespace tavel::e2e {

@@ -1,7 +1,7 @@
 // The player window as the registry shapes it: window numbers, titles, placement, message boxes.
 #include <string>
 
-#include "harness.h"
+#include "harness/harness.h"
 
 namespace tavel::e2e {
 namespace {

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
+#include "harness/harness.h"
 
 namespace tavel::e2e {
 namespace {

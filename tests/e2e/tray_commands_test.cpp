@@ -2,8 +2,8 @@
 // play mode 単独 and leaving the tray.
 #include <string>
 
-#include "harness.h"
-#include "tray_icon.h"
+#include "harness/harness.h"
+#include "harness/tray_icon.h"
 
 namespace tavel::e2e {
 namespace {

@@ -1,8 +1,8 @@
 // The player in the task tray on real windows: started hidden, and the icon's pop-up menus.
 #include <string>
 
-#include "harness.h"
-#include "tray_icon.h"
+#include "harness/harness.h"
+#include "harness/tray_icon.h"
 
 namespace tavel::e2e {
 namespace {

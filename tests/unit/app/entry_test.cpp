@@ -5,9 +5,9 @@
 
 #include <set>
 
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_registry.h"
+#include "support/fake_desktop.h"
+#include "support/fake_process.h"
+#include "support/fake_registry.h"
 #include "platform/process.h"
 #include "setup/uninstall_handoff.h"
 #include "ui/application.h"

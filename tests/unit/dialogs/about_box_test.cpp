@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "dialogs/program_icon.h"
-#include "fakes/fake_desktop.h"
+#include "support/fake_desktop.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
 

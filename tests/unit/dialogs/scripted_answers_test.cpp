@@ -5,8 +5,8 @@
 #include "dialogs/stack_box.h"
 #include "dialogs/tm_set_box.h"
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/scripted_user.h"
+#include "support/fake_desktop.h"
+#include "support/scripted_user.h"
 #include "ui/application.h"
 
 namespace tavel::testing {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "fakes/fake_desktop.h"
+#include "support/fake_desktop.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/dialog_icons.h"
-#include "fakes/fake_desktop.h"
+#include "support/fake_desktop.h"
 #include "ui/application.h"
 #include "ui/headless_ui.h"
 

@@ -8,8 +8,8 @@
 
 #include "dialogs/dialog_painting.h"
 #include "dialogs/message_box_form.h"
-#include "fakes/fake_services.h"
-#include "folders/browser_machine.h"
+#include "support/fake_services.h"
+#include "support/browser_machine.h"
 #include "folders/browser_pictures.h"
 #include "folders/browser_window.h"
 #include "ui/application.h"

@@ -2,7 +2,7 @@
 // in the settings like the other switches.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 #include "player/playback_rules.h"
 
 namespace tavel::testing {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_file_system.h"
+#include "support/fake_file_system.h"
 #include "player/list_file.h"
 #include "player/memory_lists.h"
 

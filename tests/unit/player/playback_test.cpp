@@ -2,7 +2,7 @@
 // one file, the play bar, failures, and what arrives while a step lets events run.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 #include "player/playback_rules.h"
 
 namespace tavel::testing {

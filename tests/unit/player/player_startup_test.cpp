@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <new>
 
-#include "fakes/player_fixture.h"
+#include "support/player_fixture.h"
 #include "player/window_number.h"
 
 namespace tavel::testing {

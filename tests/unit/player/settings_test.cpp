@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_named_mutex.h"
-#include "fakes/fake_registry.h"
+#include "support/fake_named_mutex.h"
+#include "support/fake_registry.h"
 #include "product/identity.h"
 
 namespace tavel {

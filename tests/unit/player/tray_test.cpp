@@ -2,7 +2,7 @@
 // leaving the tray, and the tray at closing.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 #include "player/tray_icon.h"
 
 namespace tavel::testing {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "folders/browser_window.h"
-#include "install_fixture.h"
+#include "support/install_fixture.h"
 
 namespace tavel::testing {
 namespace {

@@ -3,7 +3,7 @@
 // hand.
 #include <gtest/gtest.h>
 
-#include "setup/uninstall_fixture.h"
+#include "support/uninstall_fixture.h"
 
 namespace tavel::testing {
 namespace {

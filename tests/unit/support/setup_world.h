@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_services.h"
-#include "fakes/scripted_user.h"
+#include "support/fake_services.h"
+#include "support/scripted_user.h"
 #include "product/identity.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_file_system.h"
+#include "support/fake_file_system.h"
 #include "platform/drives.h"
 
 namespace tavel::testing {
