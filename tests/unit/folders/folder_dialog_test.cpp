@@ -8,10 +8,10 @@
 
 #include "dialogs/dialog_painting.h"
 #include "dialogs/message_box_form.h"
-#include "support/fake_services.h"
-#include "support/browser_machine.h"
 #include "folders/browser_pictures.h"
 #include "folders/browser_window.h"
+#include "support/browser_machine.h"
+#include "support/fake_services.h"
 #include "ui/application.h"
 #include "ui/bitmap_canvas.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "product/identity.h"
 #include "support/fake_named_mutex.h"
 #include "support/fake_registry.h"
-#include "product/identity.h"
 
 namespace tavel {
 namespace {

@@ -1,6 +1,7 @@
 // Every platform service as a fake, handed out together as the Services a window takes.
 #pragma once
 
+#include "platform/services.h"
 #include "support/fake_clock.h"
 #include "support/fake_desktop.h"
 #include "support/fake_drives.h"
@@ -12,7 +13,6 @@
 #include "support/fake_progman.h"
 #include "support/fake_registry.h"
 #include "support/fake_tray.h"
-#include "platform/services.h"
 #include "ui/headless_ui.h"
 
 namespace tavel::testing {
