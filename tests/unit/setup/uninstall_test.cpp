@@ -278,7 +278,7 @@ TEST_F(UninstallStep2Test, GivesUpOnAProgramThatStaysAndClearsTheReadOnlyAttribu
   ForgetBoxes();
   files.PutFolder("C:\\KoLAPP32");
   files.PutFolder(kFolder);
-  fakes.drives.Add('C', DriveKind::Remote).hasMedium = false;
+  drives.Add('C', DriveKind::Remote).hasMedium = false;
   HandOff();
   RunCopy();
   ui.Advance(61000);
