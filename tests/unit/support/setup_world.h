@@ -12,17 +12,17 @@
 
 namespace tavel::testing {
 
+// The keys setup writes, spelled out here so that a wrong key in the program shows.
+inline constexpr const char* kMakerKey = ".Default\\Software\\KOLAP SOFT32";
+inline constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
+inline constexpr const char* kEntryKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
+inline constexpr const char* kMapGroupsKey =
+    ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
+inline constexpr const char* kHandoffKey = ".Default\\Software\\Unin_KOLAP SOFT32";
+
 class SetupWorld : public FakeWorld {
  protected:
-  // The keys setup writes, spelled out here so that a wrong key in the program shows.
-  static constexpr const char* kMakerKey = ".Default\\Software\\KOLAP SOFT32";
-  static constexpr const char* kProductKey = ".Default\\Software\\KOLAP SOFT32\\TaVEL32";
-  static constexpr const char* kEntryKey =
-      "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaVEL32";
-  static constexpr const char* kMapGroupsKey =
-      ".Default\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-  static constexpr const char* kHandoffKey = ".Default\\Software\\Unin_KOLAP SOFT32";
-
   SetupWorld() { app.SetTitle("楽蔵32"); }
 
   EntryState entry;
