@@ -194,8 +194,7 @@ TEST_F(Install, AFreshStartInstallsIntoANewFolderAndTheNextStartOpensThePlayer) 
   ASSERT_NE(playerWindow, nullptr);
   EXPECT_TRUE(player.Windows(kSetupClass).empty());
   // Closed only once its start-up has ended with the numbered title.
-  EXPECT_TRUE(
-      WaitUntil([&] { return Caption(playerWindow) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
+  EXPECT_TRUE(WaitUntil([&] { return Caption(playerWindow) == kIdleTitle; }, kWindowTimeoutMs));
   RequestClose(playerWindow);
   EXPECT_TRUE(player.WaitForExit());
 }

@@ -2,7 +2,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness/harness.h"
 #include "harness/started_player.h"
 
 namespace tavel::e2e {
