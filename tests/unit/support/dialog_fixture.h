@@ -17,9 +17,7 @@ class DialogFixture : public FakeWorld {
   DialogFixture() { user.Answer(kKind, kResultCancel); }
 
   // What the user does in each box of the dialog, from now on.
-  void Act(std::function<void(Box&)> action) {
-    user.Act(kKind, [action](DialogForm& box) { action(static_cast<Box&>(box)); });
-  }
+  void Act(std::function<void(Box&)> action) { user.Act<Box>(kKind, action); }
 
   WorkArea area;
   Dialog dlg{app, desktop, area};
