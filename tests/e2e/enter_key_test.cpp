@@ -1,10 +1,8 @@
 // Enter in the program's boxes: each box opens with the keyboard focus on its default button, so
 // that Enter answers はい, sets the value, or presses ＯＫ.
-#include <cstdlib>
 #include <string>
 
-#include "harness.h"
-#include "started_player.h"
+#include "harness/started_player.h"
 
 namespace tavel::e2e {
 namespace {
@@ -20,11 +18,9 @@ HWND BoxWithFocusOnDefault(TestProcess& process, const char* className) {
 }
 
 TEST(EnterKey, PressesOkInTheMessageBox) {
-  const char* probe = std::getenv("TAVEL_PROBE");
-  ASSERT_NE(probe, nullptr) << "TAVEL_PROBE is not set";
   Sandbox box;
   ASSERT_TRUE(box.Ready());
-  TestProcess p(WindowsPathOf(probe), "60", box.Folder());
+  TestProcess& p = box.StartProbe("TAVEL_PROBE", "60");
   HWND msg = BoxWithFocusOnDefault(p, "TStack0Box");
   ASSERT_NE(msg, nullptr);
   ASSERT_TRUE(PressKey(msg, VK_RETURN));

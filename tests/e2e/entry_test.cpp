@@ -2,7 +2,7 @@
 // command line and the executable's own name.
 #include <optional>
 
-#include "harness.h"
+#include "harness/started_player.h"
 
 namespace tavel::e2e {
 namespace {
@@ -41,22 +41,16 @@ class ForeignSetupWindow {
   HWND window_;
 };
 
-TEST(Entry, InstalledVersionOpensThePlayer) {
-  Sandbox box;
-  ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
-  TestProcess& p = box.Start();
-  HWND player = p.WaitForWindow(kPlayerClass);
-  ASSERT_NE(player, nullptr);
-  EXPECT_TRUE(WaitUntil([&] { return IsShown(player); }, kWindowTimeoutMs));
-  // The start-up runs half a second after the window opens and ends with the numbered title; a
-  // close before that would be the forced exit of an unfinished start-up, with its message box.
-  EXPECT_TRUE(WaitUntil([&] { return Caption(player) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
-  EXPECT_TRUE(p.Windows(kSetupClass).empty());
-  SaveScreenshot(player, "player");
+using Entry = StartedPlayer;
 
-  RequestClose(player);
-  ExpectEndsWithZero(p);
+// The start-up runs half a second after the window opens and ends with the numbered title, which
+// the start waits for; a close before that would be the forced exit of an unfinished start-up.
+TEST_F(Entry, InstalledVersionOpensThePlayer) {
+  StartPlayer();
+  EXPECT_TRUE(WaitUntil([&] { return IsShown(player); }, kWindowTimeoutMs));
+  EXPECT_TRUE(process->Windows(kSetupClass).empty());
+  SaveScreenshot(player, "player");
+  ClosePlayer();
 }
 
 // Registry texts of "Version" that are not this version; nullopt is a missing settings key.
@@ -89,14 +83,13 @@ INSTANTIATE_TEST_SUITE_P(Versions, EntryOtherVersion,
                            return "Text_" + *info.param;
                          });
 
-TEST(Entry, NormalStartWhileTheInstallerRunsEndsSilently) {
-  Sandbox box;
+TEST_F(Entry, NormalStartWhileTheInstallerRunsEndsSilently) {
   ASSERT_TRUE(box.Ready());
   TestProcess& installer = box.Start();
   ASSERT_NE(installer.WaitForWindow(kSetupClass), nullptr);
 
   // Even an installed version gives way to a running installer.
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  ASSERT_TRUE(box.MarkInstalled());
   TestProcess& second = box.Start();
   auto seen = second.WatchUntilExit();
   ExpectEndsWithZero(second);
@@ -105,10 +98,9 @@ TEST(Entry, NormalStartWhileTheInstallerRunsEndsSilently) {
   EXPECT_TRUE(installer.Running());
 }
 
-TEST(Entry, AnySetupClassWindowStopsANormalStart) {
-  Sandbox box;
+TEST_F(Entry, AnySetupClassWindowStopsANormalStart) {
   ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  ASSERT_TRUE(box.MarkInstalled());
   ForeignSetupWindow installer;
   ASSERT_NE(installer.Window(), nullptr);
   TestProcess& p = box.Start();
@@ -117,40 +109,29 @@ TEST(Entry, AnySetupClassWindowStopsANormalStart) {
   EXPECT_TRUE(seen.empty()) << "first window seen: " << seen.front().className;
 }
 
-TEST(Entry, SecondStartOpensASecondPlayer) {
-  Sandbox box;
-  ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
-  TestProcess& first = box.Start();
-  HWND firstWindow = first.WaitForWindow(kPlayerClass);
-  ASSERT_NE(firstWindow, nullptr);
-
-  TestProcess& second = box.Start();
-  HWND secondWindow = second.WaitForWindow(kPlayerClass);
+TEST_F(Entry, SecondStartOpensASecondPlayer) {
+  StartPlayer();
+  TestProcess* second = nullptr;
+  HWND secondWindow = StartAnotherPlayer(second, IdleTitle(2));
   ASSERT_NE(secondWindow, nullptr);
-  EXPECT_NE(secondWindow, firstWindow);
+  EXPECT_NE(secondWindow, player);
   EXPECT_TRUE(WaitForWindowCount(kPlayerClass, 2));
   EXPECT_TRUE(
-      WaitUntil([&] { return IsShown(firstWindow) && IsShown(secondWindow); }, kWindowTimeoutMs));
-  EXPECT_TRUE(first.Running());
-  EXPECT_TRUE(second.Running());
+      WaitUntil([&] { return IsShown(player) && IsShown(secondWindow); }, kWindowTimeoutMs));
+  EXPECT_TRUE(process->Running());
+  EXPECT_TRUE(second->Running());
 }
 
-TEST(Entry, UninstallInCapitalsIsANormalStart) {
-  Sandbox box;
+TEST_F(Entry, UninstallInCapitalsIsANormalStart) {
   ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  ASSERT_TRUE(box.MarkInstalled());
   TestProcess& p = box.Start("/UNINSTALL");
   EXPECT_NE(p.WaitForWindow(kPlayerClass), nullptr);
   EXPECT_TRUE(p.Windows(kSetupClass).empty());
 }
 
-TEST(Entry, UninstallWhileAPlayerRunsIsRefusedByAHiddenSetupWindow) {
-  Sandbox box;
-  ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
-  TestProcess& player = box.Start();
-  ASSERT_NE(player.WaitForWindow(kPlayerClass), nullptr);
+TEST_F(Entry, UninstallWhileAPlayerRunsIsRefusedByAHiddenSetupWindow) {
+  StartPlayer();
 
   TestProcess& uninstall = box.Start("/uninstall");
   HWND notice =
@@ -160,7 +141,7 @@ TEST(Entry, UninstallWhileAPlayerRunsIsRefusedByAHiddenSetupWindow) {
   ExpectOnlyAHiddenSetupWindow(uninstall);
   ASSERT_TRUE(Click(FindControl(notice, "Button1")));
   ExpectEndsWithZero(uninstall);
-  EXPECT_TRUE(player.Running());
+  EXPECT_TRUE(process->Running());
   EXPECT_EQ(TopWindows(kPlayerClass).size(), 1u);
   EXPECT_EQ(box.Settings().Read("Version"), "11");
 }
@@ -173,7 +154,7 @@ class EntryUninstallerCopy : public ::testing::TestWithParam<const char*> {};
 TEST_P(EntryUninstallerCopy, RunsHiddenAndRefusesWithoutAnUninstall) {
   Sandbox box(GetParam());
   ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  ASSERT_TRUE(box.MarkInstalled());
   TestProcess& p = box.Start();
   HWND notice =
       WaitForNotice("ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ﾊﾟﾗﾒｰﾀｰが不正です・・・\n[KOLAP SOFT32]専用のｱﾝｲﾝｽﾂｰﾙｿﾌﾄです。");

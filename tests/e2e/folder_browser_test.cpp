@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "harness/harness.h"
 
 namespace tavel::e2e {
 namespace {

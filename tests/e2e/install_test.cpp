@@ -3,9 +3,9 @@
 // item whose folder and group hold parentheses; a copy that fails on a full disk.
 #include <string>
 
-#include "harness.h"
-#include "shell_link.h"
-#include "small_disk.h"
+#include "harness/harness.h"
+#include "harness/shell_link.h"
+#include "harness/small_disk.h"
 // The shell's folder lookup needs the definitions of windows.h first.
 #include <shlobj.h>
 
@@ -194,8 +194,7 @@ TEST_F(Install, AFreshStartInstallsIntoANewFolderAndTheNextStartOpensThePlayer) 
   ASSERT_NE(playerWindow, nullptr);
   EXPECT_TRUE(player.Windows(kSetupClass).empty());
   // Closed only once its start-up has ended with the numbered title.
-  EXPECT_TRUE(
-      WaitUntil([&] { return Caption(playerWindow) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
+  EXPECT_TRUE(WaitUntil([&] { return Caption(playerWindow) == kIdleTitle; }, kWindowTimeoutMs));
   RequestClose(playerWindow);
   EXPECT_TRUE(player.WaitForExit());
 }

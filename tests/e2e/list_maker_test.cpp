@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
+#include "harness/started_player.h"
 #include "wav.h"
 
 namespace tavel::e2e {
@@ -31,19 +31,13 @@ std::string SoundWithShortName(const std::wstring& path, int ms) {
   return ToCp932(whole.substr(whole.find_last_of(L'\\') + 1));
 }
 
-class ListMakerRun : public ::testing::Test {
+class ListMakerRun : public StartedPlayer {
  protected:
   void SetUp() override {
     ASSERT_TRUE(box.Ready());
     // Beside the player, where it writes its lists unless told otherwise.
     ASSERT_TRUE(CopyFileA(BuiltListMakerPath().c_str(), box.PathOf("TAVLIST.EXE").c_str(), FALSE))
         << "TAVEL_TAVLIST: " << BuiltListMakerPath();
-    ASSERT_TRUE(box.Settings().Write("Version", "11"));
-    // M0 on show, continuous, not endless, history of ten.
-    ASSERT_TRUE(box.Settings().Write("SAISEIM", "0,0,0,0,-1,-1,-1,-1"));
-    ASSERT_TRUE(box.Settings().Write("MEMORY", "1,1,1,1,0,1,0"));
-    ASSERT_TRUE(box.Settings().Write("FILEHIS", "10"));
-    ASSERT_TRUE(box.Settings().Write("INDEX", "0,-1"));
   }
   // Runs TAVLIST.EXE with the arguments and gives its exit code.
   std::optional<DWORD> ListMaker(const std::string& arguments) {
@@ -51,7 +45,6 @@ class ListMakerRun : public ::testing::Test {
     if (!run.WaitForExit()) return std::nullopt;
     return run.ExitCode();
   }
-  Sandbox box;
 };
 
 TEST_F(ListMakerRun, AListMadeFromAFolderIsPlayedInNameOrder) {
@@ -75,18 +68,15 @@ TEST_F(ListMakerRun, AListMadeFromAFolderIsPlayedInNameOrder) {
   EXPECT_EQ(ListMaker("M0 " + folder), std::optional<DWORD>(4));
   EXPECT_EQ(box.ReadFile("TaVM32M0.LIS"), std::optional<std::string>(list));
 
-  TestProcess& player = box.Start();
-  HWND w = player.WaitForWindow(kPlayerClass);
-  ASSERT_NE(w, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return Caption(w) == kIdleTitle; }, kWindowTimeoutMs));
-  HWND combo = WaitForControl(w, "ComboBox1");
+  StartPlayer(kContinuousPlay);
+  HWND combo = WaitForControl(player, "ComboBox1");
   EXPECT_EQ(ComboItems(combo).at(0), "M0 : 4ｺ");
-  ASSERT_TRUE(Click(WaitForControl(w, "Button2")));
+  ASSERT_TRUE(Click(WaitForControl(player, "Button2")));
   // Every entry played, in the list's order: the history holds them all once playing ends.
   EXPECT_TRUE(WaitUntil(
-      [&] { return ComboItems(combo).at(10) == "HIS: 4ｺ" && Caption(w) == kIdleTitle; }, 60000));
-  RequestClose(w);
-  ASSERT_TRUE(player.WaitForExit());
+      [&] { return ComboItems(combo).at(10) == "HIS: 4ｺ" && Caption(player) == kIdleTitle; },
+      60000));
+  ClosePlayer();
   EXPECT_EQ(box.ReadFile("TaVO32MH.LIS"), std::optional<std::string>(list));
 }
 

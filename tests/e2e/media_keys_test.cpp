@@ -4,9 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
-#include "started_player.h"
-#include "tray_icon.h"
+#include "harness/started_player.h"
+#include "harness/tray_icon.h"
 #include "wav.h"
 
 namespace tavel::e2e {
@@ -34,10 +33,8 @@ class MediaKeys : public StartedPlayer {
   void TearDown() override {
     for (WORD key : kAllKeys) UnregisterHotKey(nullptr, key);
   }
-  // Continuous, not endless, the first entry selected.
   void StartPlaying() {
-    StartPlayer(
-        {{"SAISEIM", "0,0,0,0,-1,-1,-1,-1"}, {"MEMORY", "1,1,1,1,0,1,0"}, {"INDEX", "0,-1"}});
+    StartPlayer(kContinuousPlay);
     ASSERT_TRUE(StartUpEnded(player));
   }
   // The player has asked for the keys once its opening panel is gone.
@@ -96,10 +93,9 @@ TEST_F(MediaKeys, EachKeyDoesWhatItsButtonDoesInTheWindowAndFromTheTray) {
 TEST_F(MediaKeys, TheFirstPlayerTakesTheKeysAndAKeyHeldElsewhereWorksOnlyInTheFocusedWindow) {
   ASSERT_TRUE(HoldKey(VK_MEDIA_NEXT_TRACK));
   StartPlaying();
-  TestProcess& secondProcess = box.Start();
-  HWND second = secondProcess.WaitForWindow(kPlayerClass);
+  TestProcess* secondProcess = nullptr;
+  HWND second = StartAnotherPlayer(secondProcess, IdleTitle(2));
   ASSERT_NE(second, nullptr);
-  ASSERT_TRUE(Shows(second, IdleTitle(2)));
   ASSERT_TRUE(StartUpEnded(second));
   // Nobody holds "next" now: it comes to the window in front as a key press.
   UnregisterHotKey(nullptr, VK_MEDIA_NEXT_TRACK);
@@ -123,8 +119,7 @@ TEST_F(MediaKeys, TheFirstPlayerTakesTheKeysAndAKeyHeldElsewhereWorksOnlyInTheFo
   for (WORD key : kAllKeys) {
     EXPECT_TRUE(HoldKey(key)) << "the closed player gave its keys back; the second never took them";
   }
-  RequestClose(second);
-  EXPECT_TRUE(secondProcess.WaitForExit());
+  ClosePlayer(*secondProcess, second);
 }
 
 }  // namespace

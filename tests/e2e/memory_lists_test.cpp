@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "harness/started_player.h"
 
 namespace tavel::e2e {
 namespace {
@@ -23,34 +23,12 @@ void FocusSelector(HWND combo) {
                reinterpret_cast<LPARAM>(combo));
 }
 
-class MemoryLists : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(box.Ready());
-    ASSERT_TRUE(box.Settings().Write("Version", "11"));
-  }
-  // Starts the player and waits for the end of its start-up.
-  HWND StartPlayer() {
-    process = &box.Start();
-    HWND player = process->WaitForWindow(kPlayerClass);
-    if (!player) return nullptr;
-    WaitUntil([&] { return Caption(player) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs);
-    return player;
-  }
-  void Close(HWND player) {
-    RequestClose(player);
-    ASSERT_TRUE(process->WaitForExit());
-  }
-
-  Sandbox box;
-  TestProcess* process = nullptr;
-};
+using MemoryLists = StartedPlayer;
 
 TEST_F(MemoryLists, TheSelectorCountsEveryMemoryAndMakesMissingOnesAtItsFirstFocus) {
   ASSERT_TRUE(box.WriteFile(MemoryFile(0), ListBytes({"a.wav", "b.wav", "c.wav"})));
   ASSERT_TRUE(box.WriteFile(MemoryFile(3), ListBytes({"x.mid", ""})));
-  HWND player = StartPlayer();
-  ASSERT_NE(player, nullptr);
+  StartPlayer();
   HWND combo = WaitForControl(player, "ComboBox1");
   EXPECT_EQ(ComboItems(combo).at(0), "M0 : 3ｺ");
   EXPECT_EQ(ComboIndex(combo), 0);
@@ -62,25 +40,22 @@ TEST_F(MemoryLists, TheSelectorCountsEveryMemoryAndMakesMissingOnesAtItsFirstFoc
   EXPECT_EQ(items.at(3), "M3 : 2ｺ");
   EXPECT_EQ(items.at(10), "HIS: 0ｺ");
   EXPECT_EQ(box.ReadFile(MemoryFile(4)), std::optional<std::string>(""));
-  Close(player);
+  ClosePlayer();
 }
 
 TEST_F(MemoryLists, TheHistorysItemShowsItsCountWithoutAFocusAfterStartup) {
   ASSERT_TRUE(box.WriteFile("TaVO32MH.LIS", ListBytes({"a.wav", "b.wav"})));
-  HWND player = StartPlayer();
-  ASSERT_NE(player, nullptr);
+  StartPlayer();
   HWND combo = WaitForControl(player, "ComboBox1");
   EXPECT_TRUE(WaitUntil([&] { return ComboItems(combo).at(10) == "HIS: 2ｺ"; }, kWindowTimeoutMs))
       << ComboItems(combo).at(10);
-  Close(player);
+  ClosePlayer();
 }
 
 TEST_F(MemoryLists, PickingAMemoryShowsItsEntries) {
   ASSERT_TRUE(box.WriteFile(MemoryFile(0), ListBytes({"a.wav"})));
   ASSERT_TRUE(box.WriteFile(MemoryFile(2), ListBytes({"C:\\曲\\表.MID", "D:\\ソ\\Song.wav"})));
-  ASSERT_TRUE(box.Settings().Write("MEMORY", "1,1,1,1,0,1,0"));  // full paths
-  HWND player = StartPlayer();
-  ASSERT_NE(player, nullptr);
+  StartPlayer({{"MEMORY", "1,1,1,1,0,1,0"}});  // full paths
   HWND combo = WaitForControl(player, "ComboBox1");
   HWND list = WaitForControl(player, "ListBox2");
   PickComboItem(combo, 2);
@@ -88,7 +63,7 @@ TEST_F(MemoryLists, PickingAMemoryShowsItsEntries) {
   EXPECT_EQ(ListItems(list).at(0), "C:\\曲\\表.MID");
   EXPECT_EQ(ComboItems(combo).at(2), "M2 : 2ｺ");
   EXPECT_EQ(ComboIndex(combo), 2);
-  Close(player);
+  ClosePlayer();
   EXPECT_EQ(box.Settings().Read("MEMORY"), std::optional<std::string>("-1,-1,-1,-1,2,-1,0"));
 }
 
@@ -111,8 +86,7 @@ TEST_F(MemoryLists, TheStatusBarShowsARealFilesSizeDateAndAttributes) {
   std::string song = box.PathOf("Song.MID");
   ASSERT_TRUE(MakeDatedFile(song, 1200000));
   ASSERT_TRUE(box.WriteFile(MemoryFile(0), ListBytes({song, box.PathOf("gone.wav")})));
-  HWND player = StartPlayer();
-  ASSERT_NE(player, nullptr);
+  StartPlayer();
   HWND names = WaitForControl(player, "ListBox8");
   HWND status = WaitForControl(player, "StatusBar2");
   PickListItem(names, 0);
@@ -125,14 +99,13 @@ TEST_F(MemoryLists, TheStatusBarShowsARealFilesSizeDateAndAttributes) {
   ASSERT_TRUE(
       WaitUntil([&] { return StatusPanels(status).at(1) == "----------"; }, kWindowTimeoutMs));
   SaveScreenshot(player, "file-info");
-  Close(player);
+  ClosePlayer();
   SetFileAttributesA(song.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(MemoryLists, NameDisplayAndUpperCaseChangeTheLists) {
   ASSERT_TRUE(box.WriteFile(MemoryFile(0), ListBytes({"C:\\Music\\Song.MID", "C:\\曲\\ソ.Wav"})));
-  HWND player = StartPlayer();
-  ASSERT_NE(player, nullptr);
+  StartPlayer();
   HWND paths = WaitForControl(player, "ListBox2");
   HWND names = WaitForControl(player, "ListBox8");
   EXPECT_EQ(ListItems(names), (std::vector<std::string>{"song.mid", "ソ.wav"}));
@@ -146,7 +119,7 @@ TEST_F(MemoryLists, NameDisplayAndUpperCaseChangeTheLists) {
   ChooseMenuItem(player, "SSN");
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(paths) && !IsWindowVisible(names); },
                         kWindowTimeoutMs));
-  Close(player);
+  ClosePlayer();
   EXPECT_EQ(box.Settings().Read("MEMORY"), std::optional<std::string>("-1,-1,-1,-1,0,-1,0"));
 }
 

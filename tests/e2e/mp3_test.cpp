@@ -9,8 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
-#include "started_player.h"
+#include "harness/started_player.h"
 #include "wav.h"
 
 namespace tavel::e2e {
@@ -56,11 +55,7 @@ class Mp3Playback : public StartedPlayer {
 TEST_F(Mp3Playback, SkippedWhileTheSwitchIsOffAndPlayedToItsEndOnceItIsOn) {
   ASSERT_TRUE(
       box.WriteFile("TaVM32M0.LIS", box.PathOf("tone.mp3") + "\r\n" + box.PathOf("short.wav")));
-  // Continuous from the first entry, not endless, full paths shown, history of ten.
-  StartPlayer({{"SAISEIM", "0,0,0,0,-1,-1,-1,-1"},
-               {"MEMORY", "1,1,1,1,0,1,0"},
-               {"FILEHIS", "10"},
-               {"INDEX", "0,-1"}});
+  StartPlayer(kContinuousPlay);
   ASSERT_TRUE(Click(WaitForControl(player, "Button2")));
   WaitForTitle(PlayingTitle("SHORT.WAV"));
   WaitForTitle(kIdleTitle);

@@ -2,40 +2,32 @@
 // no and yes, and the shell starting again while the player sits in the tray.
 #include <string>
 
-#include "harness.h"
-#include "tray_icon.h"
+#include "harness/started_player.h"
+#include "harness/tray_icon.h"
 #include "wav.h"
 
 namespace tavel::e2e {
 namespace {
 
-class PlayerEnding : public ::testing::Test {
+const std::string kPlayingLong = PlayingTitle("LONG.WAV");
+
+class PlayerEnding : public StartedPlayer {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(box.Ready());
-    ASSERT_TRUE(box.Settings().Write("Version", "11"));
-    ASSERT_TRUE(box.Settings().Write("MEMORY", "1,1,1,1,0,1,0"));
-    ASSERT_TRUE(box.Settings().Write("FILEHIS", "10"));
     ASSERT_TRUE(box.WriteFile("LONG.WAV", WavBytes(30000, 440)));
     ASSERT_TRUE(box.WriteFile("TaVM32M0.LIS", box.PathOf("LONG.WAV") + "\r\n"));
   }
-  // Starts the player with the play mode setting and waits until it has started up.
-  HWND StartPlayer(const std::string& saiseim) {
-    if (!box.Settings().Write("SAISEIM", saiseim)) return nullptr;
-    process = &box.Start();
-    HWND w = process->WaitForWindow(kPlayerClass);
-    if (w && !WaitUntil([&] { return Caption(w) != "楽蔵32"; }, kWindowTimeoutMs)) return nullptr;
-    return w;
+  // Starts the player with the play mode setting and waits until it has started up, playing
+  // when `autoPlay`.
+  void StartWith(const std::string& saiseim, bool autoPlay) {
+    StartPlayer({{"MEMORY", "1,1,1,1,0,1,0"}, {"FILEHIS", "10"}, {"SAISEIM", saiseim}},
+                autoPlay ? kPlayingLong : kIdleTitle);
   }
-  bool Playing(HWND w) { return Caption(w).find("(再生中)") != std::string::npos; }
   // Past the first second of the file: it has started playing and has been recorded.
-  bool PlayedASecond(HWND w) {
-    HWND elapsed = FindControl(w, "Label6");
-    return Playing(w) && elapsed && ControlText(elapsed) != "0";
+  bool PlayedASecond() {
+    HWND elapsed = FindControl(player, "Label6");
+    return Caption(player) == kPlayingLong && elapsed && ControlText(elapsed) != "0";
   }
-
-  Sandbox box;
-  TestProcess* process = nullptr;
 };
 
 // Runs a program of the Windows folder with arguments and waits for its end.
@@ -55,9 +47,8 @@ bool RunSystemProgram(const std::string& commandLine) {
 }
 
 TEST_F(PlayerEnding, TheEndOfTheSessionSavesLikeANormalCloseFromTheTray) {
-  HWND player = StartPlayer("0,0,1,1,-1,-1,-1,-1");  // auto-play, in the tray
-  ASSERT_NE(player, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return PlayedASecond(player); }, kWindowTimeoutMs));
+  StartWith("0,0,1,1,-1,-1,-1,-1", true);  // in the tray
+  ASSERT_TRUE(WaitUntil([&] { return PlayedASecond(); }, kWindowTimeoutMs));
   EXPECT_FALSE(IsShown(player));
   EXPECT_EQ(box.Settings().Read("WN"), std::optional<std::string>("1"));
 
@@ -72,12 +63,9 @@ TEST_F(PlayerEnding, TheEndOfTheSessionSavesLikeANormalCloseFromTheTray) {
 }
 
 TEST_F(PlayerEnding, ClosingWhilePlayingStopsTheFileAndSavesWhatIsOnShow) {
-  HWND player = StartPlayer("0,0,1,0,-1,-1,-1,-1");  // auto-play
-  ASSERT_NE(player, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return PlayedASecond(player); }, kWindowTimeoutMs));
-  RequestClose(player);
-  ASSERT_TRUE(process->WaitForExit());
-  EXPECT_EQ(process->ExitCode(), std::optional<DWORD>(0));
+  StartWith("0,0,1,0,-1,-1,-1,-1", true);
+  ASSERT_TRUE(WaitUntil([&] { return PlayedASecond(); }, kWindowTimeoutMs));
+  ClosePlayer();
   EXPECT_EQ(box.Settings().Read("MEMORY"), std::optional<std::string>("-1,-1,-1,-1,0,-1,0"));
   EXPECT_EQ(box.Settings().Read("INDEX"), std::optional<std::string>("0,-1"));
   EXPECT_FALSE(box.Settings().Read("WN").has_value());
@@ -86,9 +74,7 @@ TEST_F(PlayerEnding, ClosingWhilePlayingStopsTheFileAndSavesWhatIsOnShow) {
 }
 
 TEST_F(PlayerEnding, TheEmergencyExitAnsweredNoStopsPlayingAndYesClosesWithoutSaving) {
-  HWND player = StartPlayer("0,0,1,0,-1,-1,-1,-1");  // auto-play
-  ASSERT_NE(player, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return Playing(player); }, kWindowTimeoutMs));
+  StartWith("0,0,1,0,-1,-1,-1,-1", true);
 
   ChooseMenuItem(player, "MHELP3");
   HWND question = process->WaitForShownWindow("TYesNoBox");
@@ -113,8 +99,7 @@ TEST_F(PlayerEnding, TheEmergencyExitAnsweredNoStopsPlayingAndYesClosesWithoutSa
 }
 
 TEST_F(PlayerEnding, TheShellStartingAgainBringsTheIconBack) {
-  HWND player = StartPlayer("0,0,0,1,-1,-1,-1,-1");  // in the tray
-  ASSERT_NE(player, nullptr);
+  StartWith("0,0,0,1,-1,-1,-1,-1", false);  // in the tray
   ASSERT_TRUE(WaitUntil([&] { return TrayIconShown(player); }, kWindowTimeoutMs));
   // A shell that starts again has none of the old icons, and tells every window so.
   ASSERT_TRUE(RemoveTrayIconOf(player));
@@ -122,8 +107,7 @@ TEST_F(PlayerEnding, TheShellStartingAgainBringsTheIconBack) {
   PostMessageA(player, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return TrayIconShown(player); }, kWindowTimeoutMs));
   EXPECT_FALSE(IsShown(player));
-  RequestClose(player);
-  ASSERT_TRUE(process->WaitForExit());
+  ClosePlayer();
   EXPECT_FALSE(TrayIconShown(player));
 }
 

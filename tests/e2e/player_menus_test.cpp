@@ -2,8 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "harness.h"
-#include "started_player.h"
+#include "harness/started_player.h"
 
 namespace tavel::e2e {
 namespace {

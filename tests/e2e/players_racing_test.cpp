@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "harness.h"
+#include "harness/harness.h"
 
 namespace tavel::e2e {
 namespace {
@@ -14,15 +14,12 @@ constexpr int kPlayers = 10;
 // Ten Wine processes starting at once on a small machine take their time.
 constexpr int kCrowdTimeoutMs = 4 * kWindowTimeoutMs;
 
-const std::string kIdleTail = "楽蔵32 TAVEL";
-
-// The number at the front of an idle title ("3楽蔵32 TAVEL" gives 3); -1 before start-up is done.
+// The number of the player whose idle title this is; -1 before start-up is done.
 int NumberInTitle(const std::string& title) {
-  if (title.size() <= kIdleTail.size()) return -1;
-  if (title.compare(title.size() - kIdleTail.size(), kIdleTail.size(), kIdleTail) != 0) return -1;
-  std::string digits = title.substr(0, title.size() - kIdleTail.size());
-  if (digits.empty() || !std::all_of(digits.begin(), digits.end(), ::isdigit)) return -1;
-  return std::stoi(digits);
+  const size_t digits = title.find_first_not_of("0123456789");
+  if (digits == 0 || digits == std::string::npos) return -1;
+  const int number = std::stoi(title.substr(0, digits));
+  return title == IdleTitle(number) ? number : -1;
 }
 
 std::set<int> NumbersInList(const std::string& wn) {
@@ -39,7 +36,7 @@ std::set<int> NumbersInList(const std::string& wn) {
 TEST(PlayersRacing, PlayersStartedTogetherTakeDistinctNumbersAndGiveThemAllBack) {
   Sandbox box;
   ASSERT_TRUE(box.Ready());
-  ASSERT_TRUE(box.Settings().Write("Version", "11"));
+  ASSERT_TRUE(box.MarkInstalled());
   ASSERT_TRUE(box.Settings().Write("WN", "1,2"));  // left behind by players that did not clean up
   std::vector<TestProcess*> players;
   for (int i = 0; i < kPlayers; ++i) players.push_back(&box.Start());

@@ -1,8 +1,7 @@
 // The stacked message box on real windows: its layout, its countdown and closing by itself.
-#include <cstdlib>
 #include <string>
 
-#include "harness.h"
+#include "harness/harness.h"
 
 namespace tavel::e2e {
 namespace {
@@ -15,16 +14,21 @@ HWND TopmostAtCentre(HWND control) {
 }
 
 // The probe program opens one box with a countdown of the given seconds and exits with its result.
-TEST(StackBox, CountsDownOnceASecondAndClosesItself) {
-  const char* probe = std::getenv("TAVEL_PROBE");
-  ASSERT_NE(probe, nullptr) << "TAVEL_PROBE is not set";
+class StackBox : public ::testing::Test {
+ protected:
+  // The probe's box once it shows.
+  HWND OpenBox(const char* seconds) {
+    probe = &box.StartProbe("TAVEL_PROBE", seconds);
+    return probe->WaitForShownWindow("TStack0Box");
+  }
+
   Sandbox box;
-  ASSERT_TRUE(box.Ready());
-  TestProcess p(WindowsPathOf(probe), "4", box.Folder());
-  ASSERT_TRUE(p.Started());
-  HWND msg = p.WaitForWindow("TStack0Box");
+  TestProcess* probe = nullptr;
+};
+
+TEST_F(StackBox, CountsDownOnceASecondAndClosesItself) {
+  HWND msg = OpenBox("4");
   ASSERT_NE(msg, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return IsShown(msg); }, kWindowTimeoutMs));
   EXPECT_EQ(Caption(msg), "楽蔵32");
   EXPECT_EQ(ControlText(WaitForControl(msg, "Msg")), "カウントダウンの確認です。\n二行目");
   HWND count = WaitForControl(msg, "Label1");
@@ -41,26 +45,20 @@ TEST(StackBox, CountsDownOnceASecondAndClosesItself) {
   for (const char* text : {"3秒", "2秒", "1秒"}) {
     EXPECT_TRUE(WaitUntil([&] { return ControlText(count) == text; }, 10000)) << text;
   }
-  ASSERT_TRUE(p.WaitForExit());
-  EXPECT_EQ(p.ExitCode(), std::optional<DWORD>(2));  // ran out: result 2
+  ASSERT_TRUE(probe->WaitForExit());
+  EXPECT_EQ(probe->ExitCode(), std::optional<DWORD>(2));  // ran out: result 2
 }
 
-TEST(StackBox, OkEndsTheCountdownWithResultOne) {
-  const char* probe = std::getenv("TAVEL_PROBE");
-  ASSERT_NE(probe, nullptr);
-  Sandbox box;
-  ASSERT_TRUE(box.Ready());
-  TestProcess p(WindowsPathOf(probe), "30", box.Folder());
-  HWND msg = p.WaitForWindow("TStack0Box");
+TEST_F(StackBox, OkEndsTheCountdownWithResultOne) {
+  HWND msg = OpenBox("30");
   ASSERT_NE(msg, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return IsShown(msg); }, kWindowTimeoutMs));
   HWND pause = WaitForControl(msg, "Button2");
   HWND resume = WaitForControl(msg, "Button3");
   ASSERT_TRUE(Click(pause));
   EXPECT_TRUE(WaitUntil([&] { return TopmostAtCentre(pause) == resume; }, kWindowTimeoutMs));
   ASSERT_TRUE(Click(WaitForControl(msg, "Button1")));
-  ASSERT_TRUE(p.WaitForExit());
-  EXPECT_EQ(p.ExitCode(), std::optional<DWORD>(1));
+  ASSERT_TRUE(probe->WaitForExit());
+  EXPECT_EQ(probe->ExitCode(), std::optional<DWORD>(1));
 }
 
 }  // namespace

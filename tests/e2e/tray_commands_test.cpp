@@ -2,8 +2,8 @@
 // play mode 単独 and leaving the tray.
 #include <string>
 
-#include "harness.h"
-#include "tray_icon.h"
+#include "harness/started_player.h"
+#include "harness/tray_icon.h"
 
 namespace tavel::e2e {
 namespace {
@@ -12,30 +12,14 @@ namespace {
 constexpr int kSingleModeItem = 7;  // 再生, 中断, スキップ, バックスキップ, 連続, 逆連, 単独
 constexpr int kLeaveTrayItem = 9;  // ... ランダム, 常駐解除
 
-class TrayCommands : public ::testing::Test {
+class TrayCommands : public StartedPlayer {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(box.Ready());
-    ASSERT_TRUE(box.Settings().Write("Version", "11"));
-    ASSERT_TRUE(box.Settings().Write("SAISEIM", "0,0,0,0,-1,-1,-1,-1"));
-    process = &box.Start();
-    player = process->WaitForWindow(kPlayerClass);
-    ASSERT_NE(player, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return Caption(player) == "1楽蔵32 TAVEL"; }, kWindowTimeoutMs));
-  }
+  void SetUp() override { StartPlayer({{"SAISEIM", "0,0,0,0,-1,-1,-1,-1"}}); }
   // Opens the full menu with a right click on the icon and chooses the item at `place` with the
   // keyboard, as a user can.
   void ChooseFromFullMenu(int place) {
-    PostMessageA(player, kTrayCallbackMessage, 0, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-          for (HWND w : process->Windows(kPopupMenuClass)) {
-            if (IsShown(w)) menu = w;
-          }
-          return menu != nullptr;
-        },
-        kWindowTimeoutMs));
+    HWND menu = OpenIconMenu(player, *process, WM_RBUTTONDOWN);
+    ASSERT_NE(menu, nullptr);
     for (int i = 0; i < place; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(menu, WM_CHAR, '\r', 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsShown(menu); }, kWindowTimeoutMs));
@@ -44,10 +28,6 @@ class TrayCommands : public ::testing::Test {
     HWND group = FindControl(player, "RadioGroup1");
     return group && IsChecked(GetDlgItem(group, index + 1));
   }
-
-  Sandbox box;
-  TestProcess* process = nullptr;
-  HWND player = nullptr;
 };
 
 TEST_F(TrayCommands, TheTrayButtonHidesTheWindowAndTheMenuChoosesTheModeAndLeaves) {
@@ -65,8 +45,7 @@ TEST_F(TrayCommands, TheTrayButtonHidesTheWindowAndTheMenuChoosesTheModeAndLeave
   EXPECT_TRUE(WaitUntil([&] { return IsShown(player) && IsShown(tray); }, kWindowTimeoutMs));
   EXPECT_FALSE(TrayIconShown(player));
 
-  RequestClose(player);
-  ASSERT_TRUE(process->WaitForExit());
+  ClosePlayer();
   EXPECT_EQ(box.Settings().Read("SAISEIM"), std::optional<std::string>("2,0,0,0,-1,-1,-1,-1"));
 }
 

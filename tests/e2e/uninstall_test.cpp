@@ -3,8 +3,8 @@
 // deletes the program and its folders and says so.
 #include <optional>
 
-#include "harness.h"
-#include "progman.h"
+#include "harness/harness.h"
+#include "harness/progman.h"
 
 namespace tavel::e2e {
 namespace {

@@ -5,11 +5,11 @@
 
 #include <set>
 
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_registry.h"
 #include "platform/process.h"
 #include "setup/uninstall_handoff.h"
+#include "support/fake_desktop.h"
+#include "support/fake_process.h"
+#include "support/fake_registry.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless_ui.h"

@@ -7,34 +7,21 @@
 #include <vector>
 
 #include "dialogs/program_icon.h"
-#include "fakes/fake_desktop.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "support/dialog_fixture.h"
 
 namespace tavel {
 namespace {
 
-TAboutBox& AboutBox(Form& f) {
-  return dynamic_cast<TAboutBox&>(f);
-}
-
-struct AboutBoxTest : ::testing::Test {
-  HeadlessUi ui;
-  Application app{ui};
-  testing::FakeDesktop desktop;
-  WorkArea area;
-  TAboutBoxDlg dlg{app, desktop, area};
-
+struct AboutBoxTest : testing::DialogFixture<TAboutBoxDlg, TAboutBox, DialogKind::AboutBox> {
   struct Shown {
     std::string caption, product, version, comment0, comment1;
   };
   Shown Capture() {
     Shown s;
-    ui.OnModal = [&](Form& f) {
-      TAboutBox& b = AboutBox(f);
-      s = {f.Caption(), b.ProductName.Caption(), b.Version.Caption(), b.Comment0.Caption(),
+    Act([&](TAboutBox& b) {
+      s = {b.Caption(), b.ProductName.Caption(), b.Version.Caption(), b.Comment0.Caption(),
            b.Comment1.Caption()};
-    };
+    });
     dlg.Execute();
     return s;
   }
@@ -76,18 +63,18 @@ TEST_F(AboutBoxTest, ResultIsTrueOnlyForOk) {
   TAboutBox* open = nullptr;
   std::string ok;
   bool isDefault = false;
-  ui.OnModal = [&](Form& f) {
+  Act([&](TAboutBox& b) {
     open = AboutBoxForm;
-    ok = AboutBox(f).Button1.Caption();
-    isDefault = AboutBox(f).Button1.Default();
-    AboutBox(f).Button1.Click();
-  };
+    ok = b.Button1.Caption();
+    isDefault = b.Button1.Default();
+    b.Button1.Click();
+  });
   EXPECT_TRUE(dlg.Execute());
   EXPECT_NE(open, nullptr);
   EXPECT_EQ(AboutBoxForm, nullptr);
   EXPECT_EQ(ok, "Ｏ Ｋ");
   EXPECT_TRUE(isDefault);
-  ui.OnModal = [](Form& f) { f.Close(); };
+  Act([](TAboutBox& b) { b.Close(); });
   EXPECT_FALSE(dlg.Execute());
 }
 
@@ -97,10 +84,9 @@ TEST_F(AboutBoxTest, DesignLayoutCentredOverTheSourceWindow) {
   dlg.ProductName = std::string(60, 'x');  // long texts do not change the design size
   Rect form, panel, icon, product, version, comments, comment0, comment1, button;
   Size client;
-  ui.OnModal = [&](Form& f) {
-    TAboutBox& b = AboutBox(f);
-    form = f.Bounds();
-    client = f.ClientSize();
+  Act([&](TAboutBox& b) {
+    form = b.Bounds();
+    client = b.ClientSize();
     panel = b.Panel1.Bounds();
     icon = b.ProgramIcon.Bounds();
     product = b.ProductName.Bounds();
@@ -111,7 +97,7 @@ TEST_F(AboutBoxTest, DesignLayoutCentredOverTheSourceWindow) {
     button = b.Button1.Bounds();
     EXPECT_EQ(b.ProgramIcon.Parent(), &b.Panel1);
     EXPECT_EQ(b.Comments.Caption(), "Comments");
-  };
+  });
   dlg.Execute();
   EXPECT_EQ(client.width, 413);
   EXPECT_EQ(client.height, 299);
@@ -137,24 +123,23 @@ TEST_F(AboutBoxTest, PaintingPutsTheCentredNoteOnTheFormColour) {
   desktop.colors[SysColor::Window] = Rgb(0, 0, 128);
   std::vector<Color> form, corner;
   int noteOnForm = 0;
-  ui.OnModal = [&](Form& f) {
-    TAboutBox& b = AboutBox(f);
+  Act([&](TAboutBox& b) {
     for (Color text : {Color{0}, Rgb(255, 255, 255)}) {
       desktop.colors[SysColor::WindowText] = text;
-      f.Paint();
-      form.push_back(f.GetColor());
+      b.Paint();
+      form.push_back(b.GetColor());
       corner.push_back(b.ProgramIcon.Picture().At(0, 0));
     }
     // The note lies in the middle of the picture, and only there differs from the form.
     const Bitmap& p = b.ProgramIcon.Picture();
     for (int y = 0; y < p.height; ++y) {
       for (int x = 0; x < p.width; ++x) {
-        if (p.At(x, y) == f.GetColor()) continue;
+        if (p.At(x, y) == b.GetColor()) continue;
         ++noteOnForm;
         EXPECT_TRUE(x >= 31 && x < 63 && y >= 27 && y < 59) << x << "," << y;
       }
     }
-  };
+  });
   dlg.Execute();
   EXPECT_EQ(form, (std::vector<Color>{Rgb(192, 192, 192), Rgb(0, 0, 128)}));
   EXPECT_EQ(corner, form);

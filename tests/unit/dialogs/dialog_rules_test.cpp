@@ -5,7 +5,7 @@
 
 #include "dialogs/dialog_icons.h"
 #include "dialogs/dialog_placement.h"
-#include "fakes/fake_desktop.h"
+#include "support/fake_desktop.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless_ui.h"

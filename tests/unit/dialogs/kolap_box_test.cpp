@@ -7,27 +7,21 @@
 #include <vector>
 
 #include "dialogs/stack_box.h"
-#include "fakes/fake_desktop.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "support/dialog_fixture.h"
 
 namespace tavel {
 namespace {
 
-struct KolapBoxTest : ::testing::Test {
-  HeadlessUi ui;
-  Application app{ui};
-  testing::FakeDesktop desktop;
-  WorkArea area;
-  TKolapBoxDlg dlg{app, desktop, area};
-
+struct KolapBoxTest : testing::DialogFixture<TKolapBoxDlg, MessageBoxForm, DialogKind::KolapBox> {
   // Every control's place as the box is shown.
   std::vector<Rect> Geometry(bool kolap, bool timed, const std::string& text) {
     std::vector<Rect> seen;
-    ui.OnModal = [&](Form& f) {
+    auto note = [&](DialogForm& f) {
       seen.push_back(f.Bounds());
       for (Control* c : f.Children()) seen.push_back(c->Visible() ? c->Bounds() : Rect{});
     };
+    Act(note);
+    user.Act(DialogKind::StackBox, note);
     TStackBoxDlg stack(app, desktop, area);
     if (kolap) {
       timed ? dlg.ShowTimedMsg(text) : dlg.ShowMsg(text);
@@ -51,18 +45,17 @@ TEST_F(KolapBoxTest, LaidOutAndPlacedAsTheStackedBox) {
 
 TEST_F(KolapBoxTest, CountsDownToTwoUnlessOkOrPausedFirst) {
   std::string shownAtEnd;
-  ui.OnModal = [&](Form& f) {
+  Act([&](MessageBoxForm& box) {
     ui.Advance(10000);
-    shownAtEnd = static_cast<MessageBoxForm&>(f).Label1.Caption();
-  };
+    shownAtEnd = box.Label1.Caption();
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 2);
   EXPECT_EQ(shownAtEnd, "0秒");
   EXPECT_EQ(ui.Now(), 10000);
 
   // Paused at 7秒 for a minute, resumed, and answered "ＯＫ" at 2秒.
   std::vector<std::string> seen;
-  ui.OnModal = [&](Form& f) {
-    auto& box = static_cast<MessageBoxForm&>(f);
+  Act([&](MessageBoxForm& box) {
     ui.Advance(3000);
     box.Button2.Click();
     ui.Advance(60000);
@@ -70,16 +63,16 @@ TEST_F(KolapBoxTest, CountsDownToTwoUnlessOkOrPausedFirst) {
     box.Button3.Click();
     ui.Advance(5000);
     seen.push_back(box.Label1.Caption());
-    EXPECT_FALSE(f.IsClosed());
+    EXPECT_FALSE(box.IsClosed());
     box.Button1.Click();
-  };
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 1);
   EXPECT_EQ(seen, (std::vector<std::string>{"7秒", "2秒"}));
   dlg.Timer = false;  // no countdown: waits for the user
-  ui.OnModal = [&](Form& f) {
+  Act([&](MessageBoxForm& box) {
     ui.Advance(20000);
-    EXPECT_FALSE(f.IsClosed());
-  };
+    EXPECT_FALSE(box.IsClosed());
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 2);
 }
 
@@ -91,10 +84,9 @@ TEST_F(KolapBoxTest, ABoxOpenedWhileAnotherIsOpenCountsOnItsOwn) {
   std::vector<std::string> outerSeen;
   std::uint16_t innerResult = 0;
   TKolapBox* outerForm = nullptr;
-  ui.OnModal = [&](Form& f) {
-    auto& box = static_cast<MessageBoxForm&>(f);
+  Act([&](MessageBoxForm& box) {
     if (outerForm) {  // the inner box
-      EXPECT_EQ(KolapBoxForm, &f);
+      EXPECT_EQ(KolapBoxForm, &box);
       ui.Advance(3000);
       return;
     }
@@ -104,8 +96,8 @@ TEST_F(KolapBoxTest, ABoxOpenedWhileAnotherIsOpenCountsOnItsOwn) {
     outerSeen.push_back(box.Label1.Caption());
     EXPECT_EQ(KolapBoxForm, outerForm);
     ui.Advance(5000);
-    EXPECT_TRUE(f.IsClosed());
-  };
+    EXPECT_TRUE(box.IsClosed());
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("outer"), 2);
   EXPECT_EQ(innerResult, 2);
   EXPECT_EQ(outerSeen, std::vector<std::string>{"5秒"});
@@ -120,11 +112,11 @@ TEST_F(KolapBoxTest, CentredOverTheMainWindowAndNamedByTheApplication) {
   mainForm.SetHandle(main);
   Rect box;
   std::string caption, className;
-  ui.OnModal = [&](Form& f) {
+  Act([&](MessageBoxForm& f) {
     box = f.Bounds();
     caption = f.Caption();
     className = f.ClassName();
-  };
+  });
   ui.Post([&] { dlg.ShowMsg("abc"); });
   app.Run(mainForm);
   EXPECT_EQ(box.left, 100 + (400 - box.width) / 2);

@@ -5,19 +5,13 @@
 #include "dialogs/stack_box.h"
 #include "dialogs/tm_set_box.h"
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/scripted_user.h"
-#include "ui/application.h"
+#include "support/fake_world.h"
 
 namespace tavel::testing {
 namespace {
 
-struct ScriptedAnswers : ::testing::Test {
-  HeadlessUi ui;
-  Application app{ui};
-  FakeDesktop desktop;
+struct ScriptedAnswers : FakeWorld {
   WorkArea area;
-  ScriptedUser user{ui};
 };
 
 TEST_F(ScriptedAnswers, OneOffAnswersComeBeforeTheStandingOne) {

@@ -3,29 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_desktop.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "support/dialog_fixture.h"
 
 namespace tavel {
 namespace {
-
-MessageBoxForm& StackBox(Form& f) {
-  return dynamic_cast<MessageBoxForm&>(f);
-}
 
 // The pause or resume button, whichever the user sees on top.
 Button& CountButton(MessageBoxForm& box) {
   return box.Button2.Visible() ? box.Button2 : box.Button3;
 }
 
-struct StackBoxTest : ::testing::Test {
-  HeadlessUi ui;
-  Application app{ui};
-  testing::FakeDesktop desktop;
-  WorkArea area;
-  TStackBoxDlg dlg{app, desktop, area};
-
+struct StackBoxTest : testing::DialogFixture<TStackBoxDlg, MessageBoxForm, DialogKind::StackBox> {
   // Shows `text` and keeps the box's geometry as it is when shown.
   struct Shown {
     Rect form, msg, image, ok, pause, countdown;
@@ -34,12 +22,11 @@ struct StackBoxTest : ::testing::Test {
   };
   Shown Capture(bool timed, const std::string& text) {
     Shown s;
-    ui.OnModal = [&](Form& f) {
-      MessageBoxForm& b = StackBox(f);
-      s = {f.Bounds(),          b.Msg.Bounds(),     b.Image1.Bounds(),
+    Act([&](MessageBoxForm& b) {
+      s = {b.Bounds(),          b.Msg.Bounds(),     b.Image1.Bounds(),
            b.Button1.Bounds(),  b.Button2.Bounds(), b.Label1.Bounds(),
            b.Button2.Visible(), b.Label1.Visible(), b.Label1.Caption()};
-    };
+    });
     timed ? dlg.ShowTimedMsg(text) : dlg.ShowMsg(text);
     return s;
   }
@@ -99,8 +86,8 @@ TEST_F(StackBoxTest, CountdownClosesWithTwoAfterTenSeconds) {
   std::vector<std::string> seen;
   bool closedEarly = false;
   MessageBoxForm* box = nullptr;
-  ui.OnModal = [&](Form& f) {
-    box = &StackBox(f);
+  Act([&](MessageBoxForm& f) {
+    box = &f;
     for (int i = 0; i < 9; ++i) {
       ui.Advance(1000);
       seen.push_back(box->Label1.Caption());
@@ -112,7 +99,7 @@ TEST_F(StackBoxTest, CountdownClosesWithTwoAfterTenSeconds) {
     EXPECT_TRUE(f.IsClosed());
     // The countdown keeps to the bottom right corner as it gets shorter.
     EXPECT_EQ(box->Label1.Left() + box->Label1.Width(), f.ClientSize().width);
-  };
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 2);
   EXPECT_FALSE(closedEarly);
   EXPECT_EQ(seen, (std::vector<std::string>{"9秒", "8秒", "7秒", "6秒", "5秒", "4秒", "3秒", "2秒",
@@ -121,18 +108,17 @@ TEST_F(StackBoxTest, CountdownClosesWithTwoAfterTenSeconds) {
 }
 
 TEST_F(StackBoxTest, OkBeforeTheEndGivesOne) {
-  ui.OnModal = [&](Form& f) {
+  Act([&](MessageBoxForm& f) {
     ui.Advance(3000);
-    StackBox(f).Button1.Click();
-  };
+    f.Button1.Click();
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 1);
-  ui.OnModal = [&](Form& f) { f.Close(); };  // the close box
+  Act([](MessageBoxForm& f) { f.Close(); });  // the close box
   EXPECT_EQ(dlg.ShowMsg("abc"), 2);
 }
 
 TEST_F(StackBoxTest, PauseHoldsTheCountAndResumeWaitsAFullSecond) {
-  ui.OnModal = [&](Form& f) {
-    MessageBoxForm& b = StackBox(f);
+  Act([&](MessageBoxForm& b) {
     ui.Advance(4300);
     ASSERT_EQ(b.Label1.Caption(), "6秒");
     CountButton(b).Click();  // 一時停止
@@ -146,7 +132,7 @@ TEST_F(StackBoxTest, PauseHoldsTheCountAndResumeWaitsAFullSecond) {
     ui.Advance(1);
     EXPECT_EQ(b.Label1.Caption(), "5秒");
     b.Button1.Click();
-  };
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 1);
 }
 
@@ -159,11 +145,11 @@ TEST_F(StackBoxTest, TimedMessageWithoutTimerIsAPlainMessage) {
   EXPECT_FALSE(timed.pauseVisible);
   EXPECT_FALSE(timed.countdownVisible);
   bool closed = true;
-  ui.OnModal = [&](Form& f) {
+  Act([&](MessageBoxForm& f) {
     ui.Advance(60000);
     closed = f.IsClosed();
-    StackBox(f).Button1.Click();
-  };
+    f.Button1.Click();
+  });
   EXPECT_EQ(dlg.ShowTimedMsg("abc"), 1);
   EXPECT_FALSE(closed);
 }
@@ -172,13 +158,13 @@ TEST_F(StackBoxTest, ZeroOrNegativeCountClosesAtTheFirstTick) {
   for (int start : {0, -3}) {
     std::string first, last;
     bool closedEarly = true;
-    ui.OnModal = [&](Form& f) {
-      first = StackBox(f).Label1.Caption();
+    Act([&](MessageBoxForm& f) {
+      first = f.Label1.Caption();
       ui.Advance(999);
       closedEarly = f.IsClosed();
       ui.Advance(1);
-      last = StackBox(f).Label1.Caption();
-    };
+      last = f.Label1.Caption();
+    });
     dlg.TimerCount = start;
     EXPECT_EQ(dlg.ShowTimedMsg("abc"), 2);
     EXPECT_FALSE(closedEarly);
@@ -191,7 +177,7 @@ TEST_F(StackBoxTest, FiveSlotsStackAndASixthIsRefused) {
   std::vector<std::string> classes;
   std::vector<int> results;
   int again = -1;
-  ui.OnModal = [&](Form& f) {
+  Act([&](MessageBoxForm& f) {
     int n = static_cast<int>(classes.size());
     classes.push_back(f.ClassName());
     EXPECT_EQ(StackBoxSlots[static_cast<size_t>(std::min(n, 4))].openForm, &f);
@@ -201,8 +187,8 @@ TEST_F(StackBoxTest, FiveSlotsStackAndASixthIsRefused) {
       EXPECT_EQ(dlg.ShowTimedMsg("sixth"), 0);
     }
     if (n == 3) again = dlg.ShowMsg("after the innermost closed");
-    StackBox(f).Button1.Click();
-  };
+    f.Button1.Click();
+  });
   EXPECT_EQ(dlg.ShowMsg("outermost"), 1);
   EXPECT_EQ(classes, (std::vector<std::string>{"TStack0Box", "TStack1Box", "TStack2Box",
                                                "TStack3Box", "TStack4Box", "TStack4Box"}));
@@ -216,8 +202,8 @@ TEST_F(StackBoxTest, EachSlotCountsDownOnItsOwn) {
   std::string outerAtEnd, innerAtEnd;
   int inner = -1;
   bool outerClosedMeanwhile = false;
-  Form* outer = nullptr;
-  ui.OnModal = [&](Form& f) {
+  MessageBoxForm* outer = nullptr;
+  Act([&](MessageBoxForm& f) {
     if (!outer) {
       outer = &f;
       dlg.TimerCount = 5;
@@ -226,10 +212,10 @@ TEST_F(StackBoxTest, EachSlotCountsDownOnItsOwn) {
     }
     ui.Advance(3000);
     outerClosedMeanwhile = outer->IsClosed();
-    outerAtEnd = StackBox(*outer).Label1.Caption();
-    innerAtEnd = StackBox(f).Label1.Caption();
-    StackBox(f).Button1.Click();
-  };
+    outerAtEnd = outer->Label1.Caption();
+    innerAtEnd = f.Label1.Caption();
+    f.Button1.Click();
+  });
   dlg.TimerCount = 3;
   // The outer box runs out while the inner one is open and ends with 2 once it has closed.
   EXPECT_EQ(dlg.ShowTimedMsg("outer"), 2);
@@ -241,7 +227,7 @@ TEST_F(StackBoxTest, EachSlotCountsDownOnItsOwn) {
 
 TEST_F(StackBoxTest, CaptionIsTheTitleOrTheApplicationTitleAtShowing) {
   std::string caption;
-  ui.OnModal = [&](Form& f) { caption = f.Caption(); };
+  Act([&](MessageBoxForm& f) { caption = f.Caption(); });
   app.SetTitle("楽蔵32");
   dlg.ShowMsg("abc");
   EXPECT_EQ(caption, "楽蔵32");
@@ -270,17 +256,16 @@ TEST_F(StackBoxTest, PlacedOverTheSourceWindowInsideTheWorkArea) {
 TEST_F(StackBoxTest, PaintingUsesTheFormColourForTheIconCorners) {
   desktop.colors[SysColor::Window] = Rgb(0, 0, 128);
   std::vector<Color> form, corner, centre, kept;
-  ui.OnModal = [&](Form& f) {
-    MessageBoxForm& b = StackBox(f);
+  Act([&](MessageBoxForm& b) {
     for (Color text : {Color{0}, Rgb(255, 255, 255)}) {
       desktop.colors[SysColor::WindowText] = text;
-      f.Paint();
-      form.push_back(f.GetColor());
+      b.Paint();
+      form.push_back(b.GetColor());
       corner.push_back(b.Image1.Picture().At(0, 0));
       centre.push_back(b.Image1.Picture().At(5, 16));
       kept.push_back(b.Image2.Picture().At(0, 0));
     }
-  };
+  });
   dlg.ShowMsg("abc");
   EXPECT_EQ(form, (std::vector<Color>{Rgb(192, 192, 192), Rgb(0, 0, 128)}));
   EXPECT_EQ(corner, form);

@@ -4,38 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
-#include "fakes/fake_desktop.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "support/dialog_fixture.h"
 
 namespace tavel {
 namespace {
 
-struct TmSetBoxTest : ::testing::Test {
-  HeadlessUi ui;
-  Application app{ui};
-  testing::FakeDesktop desktop;
-  WorkArea area;
-  TTmSETBoxDlg dlg{app, desktop, area};
-  std::vector<std::string> questions;
-  int answer = kResultYes;
-  // What the user does in the dialog.
-  std::function<void(TTMSETBox&)> user = [](TTMSETBox&) {};
+struct TmSetBoxTest : testing::DialogFixture<TTmSETBoxDlg, TTMSETBox, DialogKind::TmSetBox> {
+  TmSetBoxTest() { answer = kResultYes; }
 
-  TmSetBoxTest() {
-    ui.OnModal = [this](Form& f) {
-      if (auto* q = dynamic_cast<TYesNoBox*>(&f)) {
-        questions.push_back(q->Msg.Caption());
-        if (answer == kResultYes) q->Button1.Click();
-        if (answer == kResultNo) q->Button2.Click();
-        return;
-      }
-      user(dynamic_cast<TTMSETBox&>(f));
-    };
-  }
+  std::vector<std::string>& questions = user.texts[DialogKind::YesNoBox];
+  int& answer = user.answers[DialogKind::YesNoBox];  // to the question of 設 定
 };
 
 TEST_F(TmSetBoxTest, ArrowsStepAndStayWithinTheLimits) {
@@ -48,7 +28,7 @@ TEST_F(TmSetBoxTest, ArrowsStepAndStayWithinTheLimits) {
     rightEdges.push_back(b.Label2.Left() + b.Label2.Width());
   };
   dlg.TCount = 50;
-  user = [&](TTMSETBox& b) {
+  Act([&](TTMSETBox& b) {
     note(b);
     for (int i = 0; i < 3; ++i) b.SpinButton3.OnUpClick();
     note(b);
@@ -60,7 +40,7 @@ TEST_F(TmSetBoxTest, ArrowsStepAndStayWithinTheLimits) {
     TmSetBoxState.count = 5;
     b.SpinButton2.OnDownClick();
     note(b);
-  };
+  });
   EXPECT_EQ(dlg.Execute("x"), kResultCancel);
   EXPECT_EQ(shown, (std::vector<std::string>{"50個", "230個", "229個", "32700個", "0個"}));
   // The value grows to the left, just left of the arrows.
@@ -71,11 +51,11 @@ TEST_F(TmSetBoxTest, ArrowsStepAndStayWithinTheLimits) {
   // A starting value out of range is shown as given; the first click brings it into range.
   dlg.TCount = 40000;
   shown.clear();
-  user = [&](TTMSETBox& b) {
+  Act([&](TTMSETBox& b) {
     note(b);
     b.SpinButton1.OnUpClick();
     note(b);
-  };
+  });
   dlg.Execute("x");
   EXPECT_EQ(shown, (std::vector<std::string>{"40000個", "32700個"}));
   EXPECT_EQ(SpinCount(-5, 1), 0);
@@ -86,7 +66,7 @@ TEST_F(TmSetBoxTest, ArrowsStepAndStayWithinTheLimits) {
 TEST_F(TmSetBoxTest, AHeldArrowRepeatsItsStepUntilLetGo) {
   std::vector<std::string> shown;
   dlg.TCount = 100;
-  user = [&](TTMSETBox& b) {
+  Act([&](TTMSETBox& b) {
     b.SpinButton2.Press(true);
     ui.Advance(399);
     shown.push_back(b.Label2.Caption());
@@ -100,17 +80,17 @@ TEST_F(TmSetBoxTest, AHeldArrowRepeatsItsStepUntilLetGo) {
     ui.Advance(450);
     b.SpinButton2.Release();
     shown.push_back(b.Label2.Caption());
-  };
+  });
   dlg.Execute("x");
   EXPECT_EQ(shown, (std::vector<std::string>{"110個", "180個", "180個", "160個"}));
 }
 
 TEST_F(TmSetBoxTest, SettingAsksAndReturnsTheValueOnlyOnYes) {
   dlg.TCount = 50;
-  user = [](TTMSETBox& b) {
+  Act([](TTMSETBox& b) {
     b.SpinButton2.OnUpClick();
     b.Button1.Click();
-  };
+  });
   EXPECT_EQ(dlg.Execute("ﾌｧｲﾙﾋｽﾄﾘｰ"), kResultOk);
   EXPECT_EQ(dlg.TCount, 60);
   EXPECT_EQ(questions, std::vector<std::string>{"ﾌｧｲﾙﾋｽﾄﾘｰを、\n60個に、設定します"});
@@ -119,22 +99,22 @@ TEST_F(TmSetBoxTest, SettingAsksAndReturnsTheValueOnlyOnYes) {
   // No keeps the dialog open; closing it then cancels and nothing is stored.
   answer = kResultNo;
   bool stayedOpen = false;
-  user = [&](TTMSETBox& b) {
+  Act([&](TTMSETBox& b) {
     b.SpinButton1.OnUpClick();
     b.Button1.Click();
     stayedOpen = !b.IsClosed();
-  };
+  });
   EXPECT_EQ(dlg.Execute("x"), kResultCancel);
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(dlg.TCount, 60);
 
   // "中 止" and Escape (its cancel button) and the title bar all give 2.
-  user = [](TTMSETBox& b) {
+  Act([](TTMSETBox& b) {
     EXPECT_TRUE(b.Button4.Cancel());
     EXPECT_TRUE(b.Button1.Default());
     b.SpinButton3.OnUpClick();
     b.Button4.Click();
-  };
+  });
   EXPECT_EQ(dlg.Execute("x"), kResultCancel);
   EXPECT_EQ(dlg.TCount, 60);
 }
@@ -144,10 +124,10 @@ TEST_F(TmSetBoxTest, AValueBelowTheMinimumIsRaisedBeforeTheQuestionButZeroIsKept
   dlg.TCount = 3;
   answer = kResultNo;
   std::string shownAfter;
-  user = [&](TTMSETBox& b) {
+  Act([&](TTMSETBox& b) {
     b.Button1.Click();
     shownAfter = b.Label2.Caption();
-  };
+  });
   dlg.Execute("ﾌｧｲﾙﾋｽﾄﾘｰ");
   EXPECT_EQ(questions.back(), "ﾌｧｲﾙﾋｽﾄﾘｰを、\n10個に、設定します");
   EXPECT_EQ(shownAfter, "10個");  // stays raised after no
@@ -155,7 +135,7 @@ TEST_F(TmSetBoxTest, AValueBelowTheMinimumIsRaisedBeforeTheQuestionButZeroIsKept
 
   answer = kResultYes;
   dlg.TCount = 0;
-  user = [](TTMSETBox& b) { b.Button1.Click(); };
+  Act([](TTMSETBox& b) { b.Button1.Click(); });
   EXPECT_EQ(dlg.Execute("x"), kResultOk);
   EXPECT_EQ(dlg.TCount, 0);
   EXPECT_EQ(questions.back(), "xを、\n0個に、設定します");
@@ -167,13 +147,13 @@ TEST_F(TmSetBoxTest, TheFirstLineChoosesSecondsAndAloneWidensTheDialog) {
     std::string value, line1, line2;
     Size client;
   } s;
-  user = [&](TTMSETBox& b) {
+  Act([&](TTMSETBox& b) {
     s = {b.Bounds(),        b.LMsg1.Bounds(),  b.Label2.Caption(),
          b.LMsg1.Caption(), b.LMsg2.Caption(), b.ClientSize()};
     b.SpinButton1.OnUpClick();
     s.value += "," + b.Label2.Caption();
     b.Button1.Click();
-  };
+  });
   dlg.Msg0 = "ab";
   dlg.TCount = 7;
   dlg.Execute("時間");
@@ -201,7 +181,7 @@ TEST_F(TmSetBoxTest, CaptionPlacementAndPainting) {
   std::string caption;
   Rect bounds;
   std::vector<Color> colours;
-  user = [&](TTMSETBox& b) {
+  Act([&](TTMSETBox& b) {
     caption = b.Caption();
     bounds = b.Bounds();
     for (Color text : {Color{0}, Rgb(255, 255, 255)}) {
@@ -209,7 +189,7 @@ TEST_F(TmSetBoxTest, CaptionPlacementAndPainting) {
       b.Paint();
       colours.push_back(b.GetColor());
     }
-  };
+  });
   desktop.colors[SysColor::Window] = Rgb(0, 0, 128);
   app.SetTitle("楽蔵32");
   dlg.Execute("x");

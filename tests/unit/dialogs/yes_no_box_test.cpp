@@ -4,35 +4,22 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/dialog_icons.h"
-#include "fakes/fake_desktop.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "support/dialog_fixture.h"
 
 namespace tavel {
 namespace {
 
-TYesNoBox& YesNoBox(Form& f) {
-  return dynamic_cast<TYesNoBox&>(f);
-}
-
-struct YesNoBoxTest : ::testing::Test {
-  HeadlessUi ui;
-  Application app{ui};
-  testing::FakeDesktop desktop;
-  WorkArea area;
-  TYesNoBoxDlg dlg{app, desktop, area};
-
+struct YesNoBoxTest : testing::DialogFixture<TYesNoBoxDlg, TYesNoBox, DialogKind::YesNoBox> {
   struct Shown {
     Rect form, msg, image, yes, no;
     Size client;
   };
   Shown Capture(const std::string& text) {
     Shown s;
-    ui.OnModal = [&](Form& f) {
-      TYesNoBox& b = YesNoBox(f);
-      s = {f.Bounds(),         b.Msg.Bounds(),     b.Image1.Bounds(),
-           b.Button1.Bounds(), b.Button2.Bounds(), f.ClientSize()};
-    };
+    Act([&](TYesNoBox& b) {
+      s = {b.Bounds(),         b.Msg.Bounds(),     b.Image1.Bounds(),
+           b.Button1.Bounds(), b.Button2.Bounds(), b.ClientSize()};
+    });
     dlg.Execute(text);
     return s;
   }
@@ -42,13 +29,13 @@ TEST_F(YesNoBoxTest, AnswersAreSixSevenAndTwoFromTheTitleBar) {
   TYesNoBox* open = nullptr;
   std::string yes, no;
   bool yesIsDefault = false;
-  ui.OnModal = [&](Form& f) {
+  Act([&](TYesNoBox& b) {
     open = YesNoBoxForm;
-    yes = YesNoBox(f).Button1.Caption();
-    no = YesNoBox(f).Button2.Caption();
-    yesIsDefault = YesNoBox(f).Button1.Default() && !YesNoBox(f).Button2.Default();
-    YesNoBox(f).Button1.Click();
-  };
+    yes = b.Button1.Caption();
+    no = b.Button2.Caption();
+    yesIsDefault = b.Button1.Default() && !b.Button2.Default();
+    b.Button1.Click();
+  });
   EXPECT_EQ(dlg.Execute("q"), kResultYes);
   EXPECT_NE(open, nullptr);
   EXPECT_EQ(YesNoBoxForm, nullptr);
@@ -56,9 +43,9 @@ TEST_F(YesNoBoxTest, AnswersAreSixSevenAndTwoFromTheTitleBar) {
   EXPECT_EQ(no, "いいえ");
   EXPECT_TRUE(yesIsDefault);  // Enter answers yes
 
-  ui.OnModal = [](Form& f) { YesNoBox(f).Button2.Click(); };
+  Act([](TYesNoBox& b) { b.Button2.Click(); });
   EXPECT_EQ(dlg.Execute("q"), kResultNo);
-  ui.OnModal = [](Form& f) { f.Close(); };
+  Act([](TYesNoBox& b) { b.Close(); });
   EXPECT_EQ(dlg.Execute("q"), 2);
 }
 
@@ -66,16 +53,16 @@ TEST_F(YesNoBoxTest, AQuestionAskedWithinAnotherGivesTheReferenceBack) {
   TYesNoBox* outer = nullptr;
   TYesNoBox* afterInner = nullptr;
   int inner = -1;
-  ui.OnModal = [&](Form& f) {
+  Act([&](TYesNoBox& b) {
     if (outer) {
-      YesNoBox(f).Button2.Click();
+      b.Button2.Click();
       return;
     }
     outer = YesNoBoxForm;
     inner = dlg.Execute("inner");
     afterInner = YesNoBoxForm;
-    YesNoBox(f).Button1.Click();
-  };
+    b.Button1.Click();
+  });
   EXPECT_EQ(dlg.Execute("outer"), kResultYes);
   EXPECT_EQ(inner, kResultNo);
   EXPECT_EQ(afterInner, outer);
@@ -112,7 +99,7 @@ TEST_F(YesNoBoxTest, ALongerQuestionGrowsTheBoxAndCentresTheIconOnIt) {
 
 TEST_F(YesNoBoxTest, CaptionAndPlacement) {
   std::string caption;
-  ui.OnModal = [&](Form& f) { caption = f.Caption(); };
+  Act([&](TYesNoBox& b) { caption = b.Caption(); });
   app.SetTitle("楽蔵32");
   dlg.Execute("q");
   EXPECT_EQ(caption, "楽蔵32");
@@ -131,17 +118,16 @@ TEST_F(YesNoBoxTest, CaptionAndPlacement) {
 TEST_F(YesNoBoxTest, PaintingDrawsTheQuestionIconOnTheFormColour) {
   desktop.colors[SysColor::Window] = Rgb(0, 0, 128);
   std::vector<Color> form, corner, disc, kept;
-  ui.OnModal = [&](Form& f) {
-    TYesNoBox& b = YesNoBox(f);
+  Act([&](TYesNoBox& b) {
     for (Color text : {Color{0}, Rgb(255, 255, 255)}) {
       desktop.colors[SysColor::WindowText] = text;
-      f.Paint();
-      form.push_back(f.GetColor());
+      b.Paint();
+      form.push_back(b.GetColor());
       corner.push_back(b.Image1.Picture().At(0, 0));
       disc.push_back(b.Image1.Picture().At(5, 16));
       kept.push_back(b.Image2.Picture().At(0, 0));
     }
-  };
+  });
   dlg.Execute("q");
   EXPECT_EQ(form, (std::vector<Color>{Rgb(192, 192, 192), Rgb(0, 0, 128)}));
   EXPECT_EQ(corner, form);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "folders/browser_machine.h"
+#include "support/browser_machine.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless_ui.h"

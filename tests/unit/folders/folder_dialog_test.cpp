@@ -8,58 +8,44 @@
 
 #include "dialogs/dialog_painting.h"
 #include "dialogs/message_box_form.h"
-#include "fakes/fake_services.h"
-#include "folders/browser_machine.h"
 #include "folders/browser_pictures.h"
 #include "folders/browser_window.h"
+#include "support/browser_machine.h"
+#include "support/fake_world.h"
 #include "ui/application.h"
 #include "ui/bitmap_canvas.h"
 
 namespace tavel::testing {
 namespace {
 
-class FolderDialogTest : public ::testing::Test {
+class FolderDialogTest : public FakeWorld {
  protected:
   FolderDialogTest() {
     app.SetTitle("楽蔵32");
-    SetUpBrowserMachine(fakes.files, fakes.drives);
-    ui.OnModal = [this](Form& form) {
-      if (auto* box = dynamic_cast<MessageBoxForm*>(&form)) {
-        messages.push_back(box->Msg.Caption());
-        box->Button1.Click();
-      }
-      if (auto* browser = dynamic_cast<TDIRVIEWForm*>(&form)) {
-        caption = browser->Caption();
-        shownFolder = browser->Label2.Caption();
-        if (user) user(*browser);
-        if (!form.IsClosed()) browser->Button2.Click();
-      }
-    };
+    SetUpBrowserMachine(files, drives);
   }
 
+  // What the user does in the browser before 設定 is pressed.
+  void Browse(std::function<void(TDIRVIEWForm&)> action) {
+    user.Act<TDIRVIEWForm>(DialogKind::FolderBrowser, action);
+  }
   static void PickDrive(TDIRVIEWForm& b, char letter) {
     for (int i = 0; i < b.ComboBox2.Count(); ++i) {
       if (DriveKey(b.ComboBox2.Item(i)[0]) == letter) b.ComboBox2.UserSelect(i);
     }
   }
 
-  HeadlessUi ui;
-  Application app{ui};
-  FakeServices fakes{ui};
-  TDIROPENDLG dialog{app, fakes.services};
-  std::function<void(TDIRVIEWForm&)> user;  // what the user does before 設定 is pressed
-  std::vector<std::string> messages;
-  std::string caption;
-  std::string shownFolder;
+  TDIROPENDLG dialog{app, services};
+  std::vector<std::string>& messages = user.texts[DialogKind::KolapBox];
 };
 
 TEST_F(FolderDialogTest, OpensInTheProgramsFolderAndReturnsWhatItListsInLowerCase) {
   EXPECT_EQ(dialog.Execute(), "c:\\kolapp32\\tavin32");
-  EXPECT_EQ(caption, "楽蔵32 フォルダーの参照");
+  EXPECT_EQ(user.shown.back().caption, "楽蔵32 フォルダーの参照");
   dialog.Title = "登録先";
   dialog.Directory = "C:\\NoSuchFolder";  // replaced by the program's folder without a word
   EXPECT_EQ(dialog.Execute(), "c:\\kolapp32\\tavin32");
-  EXPECT_EQ(caption, "登録先 フォルダーの参照");
+  EXPECT_EQ(user.shown.back().caption, "登録先 フォルダーの参照");
   dialog.Directory = "C:\\";
   EXPECT_EQ(dialog.Execute(), "c:\\");  // a drive root keeps its backslash
   dialog.Directory = "C:\\WINDOWS\\SYSTEM\\";
@@ -77,13 +63,13 @@ TEST_F(FolderDialogTest, CancelEscapeAndTheCloseBoxReturnNothing) {
       [](TDIRVIEWForm& b) { b.Close(); },
   };
   for (const auto& way : ways) {
-    user = way;
+    Browse(way);
     EXPECT_EQ(dialog.Execute(), "");
   }
 }
 
 TEST_F(FolderDialogTest, TheUserPicksADriveAndAFolderAndAnEmptyFloppyReturnsToTheLastFolder) {
-  user = [this](TDIRVIEWForm& b) {
+  Browse([this](TDIRVIEWForm& b) {
     PickDrive(b, 'D');
     EXPECT_EQ(b.Label2.Caption(), "d:\\");
     b.ListBox1.UserClick(1);
@@ -91,25 +77,25 @@ TEST_F(FolderDialogTest, TheUserPicksADriveAndAFolderAndAnEmptyFloppyReturnsToTh
     PickDrive(b, 'A');
     EXPECT_EQ(messages, std::vector<std::string>{kDriveErrorText});
     EXPECT_EQ(b.ComboBox2.Item(b.ComboBox2.ItemIndex()), "d:[music_cd]");
-  };
+  });
   EXPECT_EQ(dialog.Execute(), "d:\\tracks");
   // Every call starts without remembered folders.
-  user = [](TDIRVIEWForm& b) { EXPECT_TRUE(b.Browser->RecentFolders.size() == 1); };
+  Browse([](TDIRVIEWForm& b) { EXPECT_TRUE(b.Browser->RecentFolders.size() == 1); });
   EXPECT_EQ(dialog.Execute(), "c:\\kolapp32\\tavin32");
 }
 
 TEST_F(FolderDialogTest, WithoutAnyFolderToShowItSaysSoAndReturnsNothing) {
-  fakes.drives.unenterable.insert("c:\\kolapp32\\tavin32");
+  drives.unenterable.insert("c:\\kolapp32\\tavin32");
   dialog.Directory = "Q:\\";
   bool shown = false;
-  user = [&](TDIRVIEWForm&) { shown = true; };
+  Browse([&](TDIRVIEWForm&) { shown = true; });
   EXPECT_EQ(dialog.Execute(), "");
   EXPECT_FALSE(shown);
   EXPECT_EQ(messages, std::vector<std::string>{kNoFolderToShowText});
 }
 
 TEST_F(FolderDialogTest, ItemsAreDrawnIndentedWithTheirPicturesCutOutOfTheirRed) {
-  user = [](TDIRVIEWForm& b) {
+  Browse([](TDIRVIEWForm& b) {
     Bitmap screen(145, 20, Rgb(1, 2, 3));
     BitmapCanvas canvas(screen);
     b.ListBox1.DrawItem(canvas, 2, {0, 0, 145, 20}, {});  // tavin32, two levels down
@@ -128,19 +114,19 @@ TEST_F(FolderDialogTest, ItemsAreDrawnIndentedWithTheirPicturesCutOutOfTheirRed)
     EXPECT_EQ(screen.At(1, 4), BitmapCanvas::kWindow);
     EXPECT_EQ(canvas.Texts().back().text, "c:[disk1]");
     EXPECT_EQ(canvas.Texts().back().rect.left, 1 + 16 + 4);
-  };
+  });
   dialog.Execute();
 }
 
 TEST_F(FolderDialogTest, TheListsTakeTheWindowsColourUnlessStandardColour) {
   dialog.StandardColor = false;
-  user = [this](TDIRVIEWForm& b) {
-    EXPECT_EQ(b.ListBox1.GetColor(), DialogFormColor(fakes.desktop));
+  Browse([this](TDIRVIEWForm& b) {
+    EXPECT_EQ(b.ListBox1.GetColor(), DialogFormColor(desktop));
     EXPECT_EQ(b.ComboBox2.GetColor(), b.ListBox4.GetColor());
-  };
+  });
   dialog.Execute();
   dialog.StandardColor = true;
-  user = [](TDIRVIEWForm& b) { EXPECT_EQ(b.ListBox1.GetColor(), kDefaultColor); };
+  Browse([](TDIRVIEWForm& b) { EXPECT_EQ(b.ListBox1.GetColor(), kDefaultColor); });
   dialog.Execute();
 }
 

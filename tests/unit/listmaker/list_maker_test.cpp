@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_file_system.h"
-#include "listmaker/listmaker_fakes.h"
+#include "support/fake_file_system.h"
+#include "support/listmaker_fakes.h"
 
 namespace tavel::listmaker {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "listmaker/listmaker_fakes.h"
+#include "support/listmaker_fakes.h"
 
 namespace tavel::listmaker {
 namespace {

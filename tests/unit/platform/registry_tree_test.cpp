@@ -1,8 +1,8 @@
 // Tests of deleting a registry key with everything below it.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_registry.h"
 #include "platform/registry.h"
+#include "support/fake_registry.h"
 
 namespace tavel::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/player_fixture.h"
+#include "support/player_fixture.h"
 
 namespace tavel::testing {
 namespace {

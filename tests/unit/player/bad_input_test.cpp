@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "player/list_file.h"
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_file_system.h"
+#include "support/fake_clock.h"
+#include "support/fake_file_system.h"
 
 namespace tavel {
 namespace {

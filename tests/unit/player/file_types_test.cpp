@@ -2,8 +2,8 @@
 // in the settings like the other switches.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
 #include "player/playback_rules.h"
+#include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {

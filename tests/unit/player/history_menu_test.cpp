@@ -1,7 +1,7 @@
 // The history menu command: the user sets how many files the history keeps, or cancels.
 #include <gtest/gtest.h>
 
-#include "fakes/player_fixture.h"
+#include "support/player_fixture.h"
 
 namespace tavel::testing {
 namespace {

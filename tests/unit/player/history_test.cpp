@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_file_system.h"
 #include "player/list_file.h"
 #include "player/memory_lists.h"
+#include "support/fake_file_system.h"
 
 namespace tavel {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_file_system.h"
+#include "support/fake_file_system.h"
 
 namespace tavel {
 namespace {

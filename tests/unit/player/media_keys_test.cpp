@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 
 namespace tavel {
 namespace {

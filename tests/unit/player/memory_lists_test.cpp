@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_file_system.h"
 #include "player/list_file.h"
+#include "support/fake_file_system.h"
 
 namespace tavel {
 namespace {

@@ -2,7 +2,7 @@
 // menu's opening, which shows the case of the names.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {

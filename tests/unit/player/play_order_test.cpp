@@ -2,7 +2,7 @@
 // and its wrap guard, and the start, skip, back-skip and abort commands wherever they arrive.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
+#include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {

@@ -2,8 +2,8 @@
 // one file, the play bar, failures, and what arrives while a step lets events run.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
 #include "player/playback_rules.h"
+#include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "fakes/player_fixture.h"
+#include "support/player_fixture.h"
 
 namespace tavel::testing {
 namespace {

@@ -1,8 +1,8 @@
 // The player window's memories, history and file information, with list files in a fake folder.
 #include <gtest/gtest.h>
 
-#include "fakes/player_fixture.h"
 #include "player/list_file.h"
+#include "support/player_fixture.h"
 
 namespace tavel::testing {
 namespace {

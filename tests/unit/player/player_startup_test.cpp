@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <new>
 
-#include "fakes/player_fixture.h"
 #include "player/window_number.h"
+#include "support/player_fixture.h"
 
 namespace tavel::testing {
 namespace {

@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "fakes/fake_named_mutex.h"
-#include "fakes/fake_registry.h"
 #include "product/identity.h"
+#include "support/fake_named_mutex.h"
+#include "support/fake_registry.h"
 
 namespace tavel {
 namespace {
@@ -17,19 +18,11 @@ using testing::FakeNamedMutexes;
 using testing::FakeRegistry;
 using Fields = std::optional<std::vector<std::int32_t>>;
 
-void ExpectSameSettings(const PlayerSettings& a, const PlayerSettings& b) {
-  EXPECT_EQ(a.HistoryLimit, b.HistoryLimit);
-  EXPECT_EQ(a.PlayBar, b.PlayBar);
-  EXPECT_EQ(a.StandardColors, b.StandardColors);
-  EXPECT_EQ(a.Hints, b.Hints);
-  EXPECT_EQ(a.MemoryIndex, b.MemoryIndex);
-  EXPECT_EQ(a.NameDisplay, b.NameDisplay);
-  EXPECT_EQ(a.PlayModeIndex, b.PlayModeIndex);
-  EXPECT_EQ(a.Endless, b.Endless);
-  EXPECT_EQ(a.AutoPlay, b.AutoPlay);
-  EXPECT_EQ(a.StartInTray, b.StartInTray);
-  EXPECT_EQ(a.SavedIndex, b.SavedIndex);
-  EXPECT_EQ(a.Mp3AndWma, b.Mp3AndWma);
+// Every field, so that whole settings compare and print field by field.
+auto AllFields(const PlayerSettings& s) {
+  return std::tie(s.HistoryLimit, s.PlayBar, s.StandardColors, s.Hints, s.MemoryIndex,
+                  s.NameDisplay, s.PlayModeIndex, s.Endless, s.AutoPlay, s.StartInTray,
+                  s.SavedIndex, s.Mp3AndWma);
 }
 
 // --- Comma lists ---
@@ -158,7 +151,7 @@ TEST(ReadFromKey, StoredValuesAreTaken) {
   registry.Set(kSettingsKeyPath, "INDEX", "7,-1");
   auto key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, true);
   PlayerSettings expected{50, true, false, false, 4, false, 0, false, true, true, 0};
-  ExpectSameSettings(ReadSettings(*key), expected);
+  EXPECT_EQ(AllFields(ReadSettings(*key)), AllFields(expected));
   EXPECT_EQ(ReadSavedIndex(*key), 7);
 }
 
@@ -243,7 +236,7 @@ TEST_F(WriteSettingsTest, CreatesTheKeyAndReadsBackTheSame) {
   auto key = registry.Open(RegistryRoot::Users, kSettingsKeyPath, false);
   PlayerSettings read = ReadSettings(*key);
   read.SavedIndex = ReadSavedIndex(*key);
-  ExpectSameSettings(read, snapshot.Settings);
+  EXPECT_EQ(AllFields(read), AllFields(snapshot.Settings));
   EXPECT_FALSE(registry.Has(kSettingsKeyPath, "WN"));
 }
 

@@ -2,8 +2,8 @@
 // leaving the tray, and the tray at closing.
 #include <gtest/gtest.h>
 
-#include "player/playback_fixture.h"
 #include "player/tray_icon.h"
+#include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {

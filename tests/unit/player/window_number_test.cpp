@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_named_mutex.h"
-#include "fakes/fake_registry.h"
 #include "product/identity.h"
+#include "support/fake_named_mutex.h"
+#include "support/fake_registry.h"
 
 namespace tavel {
 namespace {

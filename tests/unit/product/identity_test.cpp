@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_registry.h"
+#include "support/fake_registry.h"
 
 namespace tavel {
 namespace {

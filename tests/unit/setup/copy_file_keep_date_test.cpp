@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "fakes/fake_file_system.h"
+#include "support/fake_file_system.h"
 
 namespace tavel::testing {
 namespace {

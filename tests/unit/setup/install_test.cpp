@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "folders/browser_window.h"
-#include "install_fixture.h"
+#include "support/install_fixture.h"
 
 namespace tavel::testing {
 namespace {
@@ -282,8 +282,8 @@ TEST_F(Install, AValueThatCannotBeWrittenStopsTheInstall) {
 // 参照 opens the folder browser on the folder typed; a folder chosen there replaces it, a cancel
 // keeps it. 中止 ends the install before anything is written.
 TEST_F(Install, TheFolderBrowserAndCancel) {
-  fakes.drives.Add('C', DriveKind::Fixed, "DISK1");
-  fakes.drives.Add('D', DriveKind::Fixed, "DISK2");
+  drives.Add('C', DriveKind::Fixed, "DISK1");
+  drives.Add('D', DriveKind::Fixed, "DISK2");
   TTVLSETUPForm& w = Open();
   std::vector<std::string> shown;
   bool choose = true;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_progman.h"
+#include "support/fake_progman.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless_ui.h"

@@ -3,7 +3,7 @@
 // hand.
 #include <gtest/gtest.h>
 
-#include "setup/uninstall_fixture.h"
+#include "support/uninstall_fixture.h"
 
 namespace tavel::testing {
 namespace {
@@ -278,7 +278,7 @@ TEST_F(UninstallStep2Test, GivesUpOnAProgramThatStaysAndClearsTheReadOnlyAttribu
   ForgetBoxes();
   files.PutFolder("C:\\KoLAPP32");
   files.PutFolder(kFolder);
-  fakes.drives.Add('C', DriveKind::Remote).hasMedium = false;
+  drives.Add('C', DriveKind::Remote).hasMedium = false;
   HandOff();
   RunCopy();
   ui.Advance(61000);

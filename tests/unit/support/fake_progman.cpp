@@ -1,6 +1,6 @@
 // A Program Manager for tests: groups and items kept in memory, commands carried out as the shell
 // does.
-#include "fakes/fake_progman.h"
+#include "support/fake_progman.h"
 
 #include <algorithm>
 

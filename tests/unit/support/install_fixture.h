@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "setup_world.h"
+#include "support/setup_world.h"
 
 namespace tavel::testing {
 

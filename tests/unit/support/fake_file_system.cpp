@@ -1,6 +1,6 @@
 // An in-memory file system for tests: files and folders by path, with dates, attributes and
 // injectable failures.
-#include "fakes/fake_file_system.h"
+#include "support/fake_file_system.h"
 
 #include <algorithm>
 

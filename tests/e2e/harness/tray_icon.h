@@ -1,8 +1,10 @@
-// The task tray seen from the test program: whether the shell shows a window's icon, and taking
-// it away as a shell that starts again does.
+// The task tray seen from the test program: whether the shell shows a window's icon, taking it
+// away as a shell that starts again does, and the menus a click on the icon opens.
 #pragma once
 
 #include <windows.h>
+
+#include "test_process.h"
 
 namespace tavel::e2e {
 
@@ -15,5 +17,8 @@ constexpr const char* kPopupMenuClass = "#32768";
 bool TrayIconShown(HWND window);
 // Removes the icon of `window` from the shell; true when it was there.
 bool RemoveTrayIconOf(HWND window);
+// Clicks the icon of `window` (`click` is WM_RBUTTONDOWN or WM_LBUTTONDOWN, as the shell reports
+// it) and gives the pop-up menu `process` shows for it; null when none shows in time.
+HWND OpenIconMenu(HWND window, const TestProcess& process, LPARAM click);
 
 }  // namespace tavel::e2e

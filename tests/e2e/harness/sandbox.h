@@ -30,6 +30,9 @@ class Sandbox {
 
   // HKEY_USERS\.Default\Software\KOLAP SOFT32\TAVEL32.
   RegistryKey& Settings() { return settings_; }
+  // Marks this version of the program installed, as its install does, so that a start opens the
+  // player.
+  bool MarkInstalled() { return settings_.Write("Version", "11"); }
 
   // Files in the folder, as raw bytes (list files are Shift-JIS text with CR LF).
   bool WriteFile(const std::string& name, const std::string& bytes) const;
@@ -38,10 +41,15 @@ class Sandbox {
 
   // Starts the program copy with a command line (after the program name), in the folder.
   TestProcess& Start(const std::string& arguments = "");
+  // Starts the probe program an environment variable names (TAVEL_PROBE ...) with a command line,
+  // in the folder.
+  TestProcess& StartProbe(const char* variable, const std::string& arguments);
   // Kills every process started here and every program process whose window is still open.
   void EndAll();
 
  private:
+  TestProcess& Run(const std::string& exe, const std::string& arguments);
+
   std::string folder_;
   std::string exe_;
   RegistryKey settings_;

@@ -1,18 +1,18 @@
 // Every platform service as a fake, handed out together as the Services a window takes.
 #pragma once
 
-#include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_hot_keys.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_named_mutex.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_progman.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_tray.h"
 #include "platform/services.h"
+#include "support/fake_clock.h"
+#include "support/fake_desktop.h"
+#include "support/fake_drives.h"
+#include "support/fake_file_system.h"
+#include "support/fake_hot_keys.h"
+#include "support/fake_mci.h"
+#include "support/fake_named_mutex.h"
+#include "support/fake_process.h"
+#include "support/fake_progman.h"
+#include "support/fake_registry.h"
+#include "support/fake_tray.h"
 #include "ui/headless_ui.h"
 
 namespace tavel::testing {

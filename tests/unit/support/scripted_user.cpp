@@ -1,5 +1,5 @@
 // A user who answers the program's boxes from a script, and remembers what each box said.
-#include "fakes/scripted_user.h"
+#include "support/scripted_user.h"
 
 #include "ui/controls.h"
 

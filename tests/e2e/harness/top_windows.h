@@ -13,12 +13,11 @@ namespace tavel::e2e {
 // The program's two main window classes.
 constexpr const char* kPlayerClass = "TTAVEL32KOLAP";
 constexpr const char* kSetupClass = "TTVLSETUPForm";
-// The player window's caption while player 1 plays nothing.
-inline const std::string kIdleTitle = "1楽蔵32 TAVEL";
 // The caption of player `number` while it plays nothing, and while it plays `upperName`.
 inline std::string IdleTitle(int number) {
   return std::to_string(number) + "楽蔵32 TAVEL";
 }
+inline const std::string kIdleTitle = IdleTitle(1);
 inline std::string PlayingTitle(const std::string& upperName, int number = 1) {
   return std::to_string(number) + "楽蔵32 " + upperName + " (再生中)";
 }

@@ -1,5 +1,5 @@
 // Fakes for the list maker's tests.
-#include "listmaker/listmaker_fakes.h"
+#include "support/listmaker_fakes.h"
 
 #include "listmaker/playlist.h"
 

@@ -2,7 +2,7 @@
 // that only hold other entries, and folders that cannot be searched.
 #include <map>
 
-#include "fakes/fake_file_system.h"
+#include "support/fake_file_system.h"
 #include "text/name_case.h"
 #include "text/path.h"
 #include "text/sjis.h"

@@ -1,5 +1,5 @@
 // An in-memory registry for tests: keys by root and path, string values, injectable failures.
-#include "fakes/fake_registry.h"
+#include "support/fake_registry.h"
 
 #include "text/name_case.h"
 

@@ -1,5 +1,5 @@
 // An MCI device for tests driven by the headless virtual time.
-#include "fakes/fake_mci.h"
+#include "support/fake_mci.h"
 
 #include <algorithm>
 

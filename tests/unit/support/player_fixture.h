@@ -1,7 +1,6 @@
-// A player window on the headless windowing system with a fake registry, screen and clock.
+// A player window on the fakes, created as the entry sequence does, and a user who answers its
+// boxes.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -9,27 +8,13 @@
 
 #include "dialogs/tm_set_box.h"
 #include "dialogs/yes_no_box.h"
-#include "fakes/fake_clock.h"
-#include "fakes/fake_desktop.h"
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
-#include "fakes/fake_hot_keys.h"
-#include "fakes/fake_mci.h"
-#include "fakes/fake_named_mutex.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_progman.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_tray.h"
-#include "fakes/scripted_user.h"
-#include "platform/services.h"
 #include "player/player_window.h"
 #include "player/window_number.h"
-#include "ui/application.h"
-#include "ui/headless_ui.h"
+#include "support/fake_world.h"
 
 namespace tavel::testing {
 
-class PlayerFixture : public ::testing::Test {
+class PlayerFixture : public FakeWorld {
  protected:
   // The user reads each message box and presses "ＯＫ", answers questions with `yesNoAnswer`,
   // and in the count setting dialog spins to `countToSet` and presses "設 定" (or cancels when it
@@ -84,23 +69,7 @@ class PlayerFixture : public ::testing::Test {
     registry.Set(kSettingsKeyPath, name, value);
   }
 
-  HeadlessUi ui;
-  Application app{ui};
-  FakeRegistry registry;
-  FakeDesktop desktop;
-  FakeProcess process;
-  FakeClock clock;
-  FakeFileSystem files;
-  FakeMci mci{ui};
-  FakeTray tray;
-  FakeProgman progman;
-  FakeNamedMutexes mutexes;
-  FakeDrives drives{files};
-  FakeHotKeys hotKeys;
-  Services services{registry, desktop, process, clock,  files,  mci,
-                    tray,     progman, mutexes, drives, hotKeys};
   std::unique_ptr<TTAVEL32KOLAP> player;
-  ScriptedUser user{ui};
   std::vector<std::string>& messages = user.texts[DialogKind::StackBox];
   std::vector<std::string>& questions = user.texts[DialogKind::YesNoBox];
   int& yesNoAnswer = user.answers[DialogKind::YesNoBox];  // 6 "はい", 7 "いいえ", 2 the close box

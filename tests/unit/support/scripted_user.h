@@ -37,6 +37,11 @@ class ScriptedUser {
   void AnswerNext(DialogKind kind, int result) { next[kind].push_back(result); }
   // What the user does with each box of `kind` before answering it.
   void Act(DialogKind kind, std::function<void(DialogForm&)> action) { actions[kind] = action; }
+  // The same, given the box as the form class `Box` of that kind.
+  template <class Box>
+  void Act(DialogKind kind, std::function<void(Box&)> action) {
+    Act(kind, [action](DialogForm& box) { action(static_cast<Box&>(box)); });
+  }
 
   // The texts of the boxes of `kind` shown so far, in order.
   std::vector<std::string> Texts(DialogKind kind) const;

@@ -4,6 +4,8 @@
 // The shell's declarations need the types of windows.h first.
 #include <shellapi.h>
 
+#include "top_windows.h"
+
 namespace tavel::e2e {
 
 namespace {
@@ -27,6 +29,20 @@ bool TrayIconShown(HWND window) {
 bool RemoveTrayIconOf(HWND window) {
   NOTIFYICONDATAA record = IconOf(window);
   return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
+}
+
+HWND OpenIconMenu(HWND window, const TestProcess& process, LPARAM click) {
+  PostMessageA(window, kTrayCallbackMessage, 0, click);
+  HWND menu = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND w : process.Windows(kPopupMenuClass)) {
+          if (IsShown(w)) menu = w;
+        }
+        return menu != nullptr;
+      },
+      kWindowTimeoutMs);
+  return menu;
 }
 
 }  // namespace tavel::e2e

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "setup_world.h"
+#include "support/setup_world.h"
 
 namespace tavel::testing {
 
@@ -35,7 +35,7 @@ class UninstallFixture : public SetupWorld {
     progman.items["KOLAP SOFT32"] = {"楽蔵32 T-VEL"};
     progman.items["StartUp"] = {"楽蔵32 T-VEL"};
     process.path = kExe;
-    fakes.drives.Add('C', DriveKind::Fixed);
+    drives.Add('C', DriveKind::Fixed);
     // The user reads each notice and presses "ＯＫ"; questions take the answers given by
     // Answers, "いいえ" when those have run out.
     user.Answer(DialogKind::YesNoBox, kResultNo);

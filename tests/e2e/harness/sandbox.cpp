@@ -67,9 +67,19 @@ bool Sandbox::HasFile(const std::string& name) const {
 }
 
 TestProcess& Sandbox::Start(const std::string& arguments) {
-  processes_.push_back(std::make_unique<TestProcess>(exe_, arguments, folder_));
+  return Run(exe_, arguments);
+}
+
+TestProcess& Sandbox::StartProbe(const char* variable, const std::string& arguments) {
+  const std::string probe = PathFromEnvironment(variable);
+  EXPECT_FALSE(probe.empty()) << variable << " is not set";
+  return Run(probe, arguments);
+}
+
+TestProcess& Sandbox::Run(const std::string& exe, const std::string& arguments) {
+  processes_.push_back(std::make_unique<TestProcess>(exe, arguments, folder_));
   TestProcess& p = *processes_.back();
-  EXPECT_TRUE(p.Started()) << "cannot start " << exe_ << " (error " << GetLastError() << ")";
+  EXPECT_TRUE(p.Started()) << "cannot start " << exe << " (error " << GetLastError() << ")";
   return p;
 }
 

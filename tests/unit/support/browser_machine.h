@@ -2,9 +2,9 @@
 // with the program and Windows on it, a CD-ROM, a network drive and a RAM disk.
 #pragma once
 
-#include "fakes/fake_drives.h"
-#include "fakes/fake_file_system.h"
 #include "platform/drives.h"
+#include "support/fake_drives.h"
+#include "support/fake_file_system.h"
 
 namespace tavel::testing {
 

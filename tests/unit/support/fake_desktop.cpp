@@ -1,5 +1,5 @@
 // A screen with windows placed by the test: metrics, system colours, lookups by class and point.
-#include "fakes/fake_desktop.h"
+#include "support/fake_desktop.h"
 
 namespace tavel::testing {
 

@@ -1,6 +1,6 @@
 // In-memory drives for tests: drives of every kind with labels and network names, drives without a
 // medium, folders that cannot be entered, and the folder kept current on each drive.
-#include "fakes/fake_drives.h"
+#include "support/fake_drives.h"
 
 #include "text/name_case.h"
 #include "text/path.h"

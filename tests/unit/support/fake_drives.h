@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_file_system.h"
 #include "platform/drives.h"
+#include "support/fake_file_system.h"
 
 namespace tavel::testing {
 
