@@ -2,8 +2,8 @@
 #include "listmaker/list_maker.h"
 
 #include "listmaker/playlist.h"
-#include "player/list_file.h"
-#include "player/playback_rules.h"
+#include "lists/list_file.h"
+#include "lists/playable.h"
 #include "text/path.h"
 
 namespace tavel::listmaker {

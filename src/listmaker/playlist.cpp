@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 namespace tavel::listmaker {
 

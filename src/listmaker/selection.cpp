@@ -6,7 +6,7 @@
 #include "listmaker/cp932_path.h"
 #include "listmaker/natural_order.h"
 #include "listmaker/playlist.h"
-#include "player/playback_rules.h"
+#include "lists/playable.h"
 #include "text/path.h"
 
 namespace tavel::listmaker {

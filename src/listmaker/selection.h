@@ -7,7 +7,7 @@
 
 #include "listmaker/cp932_codec.h"
 #include "listmaker/music_files.h"
-#include "player/playback_rules.h"
+#include "lists/playable.h"
 
 namespace tavel::listmaker {
 

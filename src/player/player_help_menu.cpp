@@ -4,9 +4,9 @@
 #include <memory>
 #include <stdexcept>
 
+#include "lists/list_file.h"
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "player/list_file.h"
 #include "player/player_window.h"
 #include "text/path.h"
 #include "ui/application.h"

@@ -1,7 +1,7 @@
 // The player window's memories: loading a list into the play list, the selector's counts and the
 // history of played files.
+#include "lists/list_file.h"
 #include "platform/process.h"
-#include "player/list_file.h"
 #include "player/memory_lists.h"
 #include "player/player_window.h"
 #include "ui/application.h"

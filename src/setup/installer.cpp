@@ -1,9 +1,9 @@
 // The install behind 設定; any stop leaves the dialogue usable again.
 #include "setup/installer.h"
 
+#include "lists/list_file.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
-#include "player/list_file.h"
 #include "setup/copy_file_keep_date.h"
 #include "setup/progman.h"
 #include "setup/same_path.h"

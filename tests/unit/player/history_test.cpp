@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fakes/fake_file_system.h"
-#include "player/list_file.h"
+#include "lists/list_file.h"
 #include "player/memory_lists.h"
 
 namespace tavel {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fakes/fake_file_system.h"
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 namespace tavel {
 namespace {

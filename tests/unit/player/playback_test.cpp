@@ -2,32 +2,14 @@
 // one file, the play bar, failures, and what arrives while a step lets events run.
 #include <gtest/gtest.h>
 
+#include "lists/playable.h"
 #include "player/playback_fixture.h"
-#include "player/playback_rules.h"
 
 namespace tavel::testing {
 namespace {
 
 using Playback = PlaybackFixture;
 using Strings = std::vector<std::string>;
-
-TEST(PlaybackRules, FileTypesAreTheFirstThreeLettersOfTheExtensionInCapitals) {
-  Strings types{"WAV", "MID", "RMI", "AIF", "AU ", "SND"};
-  EXPECT_EQ(FileTypeKey("C:\\M\\SONG.midi"), "MID");
-  EXPECT_EQ(FileTypeKey("C:\\M\\bell.au"), "AU ");
-  EXPECT_EQ(FileTypeKey("C:\\M.X\\README"), "   ");
-  EXPECT_EQ(FileTypeKey("C:\\M\\TUNE."), "   ");
-  EXPECT_EQ(FileTypeKey("C:\\M\\A.B.Wav"), "WAV");
-  EXPECT_TRUE(IsPlayableType("C:\\ソ\\表.rmi", types));  // trail bytes 0x5C are no separators
-  EXPECT_FALSE(IsPlayableType("C:\\M\\SONG.wma", types));
-  EXPECT_FALSE(IsPlayableType("C:\\M\\SONG", types));
-}
-
-TEST(PlaybackRules, TheOpenCommandFitsPathsOfUpTo279Characters) {
-  EXPECT_EQ(*OpenCommand("C:\\A.WAV"), "Open \"C:\\A.WAV\" alias Kolap wait");
-  EXPECT_EQ(OpenCommand(std::string(279, 'x'))->size(), kMciCommandCapacity);
-  EXPECT_FALSE(OpenCommand(std::string(280, 'x')));
-}
 
 TEST_F(Playback, OneFileRunsThroughTheStepsWithTheExactCommands) {
   Strings list{Sound("C:\\Music\\Bell.wav", 1500)};

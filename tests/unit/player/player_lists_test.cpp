@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/player_fixture.h"
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 namespace tavel::testing {
 namespace {

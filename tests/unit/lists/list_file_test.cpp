@@ -1,5 +1,5 @@
 // Tests of the list-file format, the list file names and reading them through the file system.
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 #include <gtest/gtest.h>
 

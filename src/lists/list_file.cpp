@@ -1,5 +1,5 @@
 // List files: the memories M0 to M9 and the history, one path per line, kept beside the executable.
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 #include <algorithm>
 #include <cstdint>
