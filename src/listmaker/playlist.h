@@ -20,12 +20,6 @@ std::vector<std::string> PlaylistEntries(const std::string& bytes);
 // True for entries that are addresses (http://..., file://...) rather than paths.
 bool IsAddress(const std::string& entry);
 
-// The folder part of a path, ending in a backslash.
-std::string FolderOf(const std::string& path);
-
-// folder\name, with one backslash between them.
-std::string JoinPath(const std::string& folder, const std::string& name);
-
 // An entry as a full path: '/' becomes '\', a full path (C:\..., \\server\...) stays, a path from
 // the root (\...) takes the drive of `folder`, anything else is relative to `folder`; "." and ".."
 // steps are then taken out.

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "text/sjis.h"
-
 namespace tavel {
 
 namespace {
@@ -83,11 +81,6 @@ std::string FormatListFile(const std::vector<std::string>& entries) {
     bytes += "\r\n";
   }
   return bytes;
-}
-
-std::string ExecutableFolder(const std::string& ownPath) {
-  const std::size_t separator = LastSeparatorIndex(ownPath, "\\:");
-  return separator == std::string::npos ? std::string() : ownPath.substr(0, separator + 1);
 }
 
 std::string MemoryFileName(const std::string& folder, int memory) {

@@ -1,4 +1,5 @@
-// Path text in Shift-JIS: trailing backslashes, display names and the chain of parent folders.
+// Path text in Shift-JIS: trailing backslashes, folders, names, joins and the chain of parent
+// folders.
 #include "text/path.h"
 
 #include "text/sjis.h"
@@ -25,9 +26,20 @@ std::string WithoutBackslash(const std::string& path) {
   return path.substr(0, path.size() - 1);
 }
 
+std::string FolderOf(const std::string& path, PathEncoding encoding) {
+  const std::size_t separator =
+      encoding == PathEncoding::Utf8 ? path.find_last_of("\\:") : LastSeparatorIndex(path, "\\:");
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
 std::string DisplayName(const std::string& path) {
-  const std::size_t separator = LastSeparatorIndex(path, "\\:");
-  return separator == std::string::npos ? path : path.substr(separator + 1);
+  return path.substr(FolderOf(path).size());
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name, PathEncoding encoding) {
+  const bool ends = encoding == PathEncoding::Utf8 ? !folder.empty() && folder.back() == kBackslash
+                                                   : EndsWithBackslash(folder);
+  return folder.empty() || ends ? folder + name : folder + kBackslash + name;
 }
 
 std::vector<std::string> PathComponents(const std::string& folder) {

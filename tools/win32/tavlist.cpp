@@ -14,6 +14,7 @@
 #include "listmaker/win32/win32_cp932_codec.h"
 #include "listmaker/win32/win32_music_files.h"
 #include "platform/win32/win32_file_system.h"
+#include "text/path.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ std::string OwnFolder() {
   std::wstring path(32768, L'\0');
   const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   path.resize(length < path.size() ? length : 0);
-  return FolderOf(Utf8Of(path));
+  return tavel::FolderOf(Utf8Of(path), tavel::PathEncoding::Utf8);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "listmaker/playlist.h"
 #include "listmaker/win32/wide_text.h"
+#include "text/path.h"
 
 namespace tavel::listmaker {
 
@@ -27,7 +27,7 @@ PathKind Win32MusicFiles::KindOf(const std::string& path) {
 
 std::optional<std::vector<FolderEntry>> Win32MusicFiles::ListFolder(const std::string& folder) {
   WIN32_FIND_DATAW data;
-  HANDLE search = FindFirstFileW(WideOf(JoinPath(folder, "*")).c_str(), &data);
+  HANDLE search = FindFirstFileW(WideOf(JoinPath(folder, "*", PathEncoding::Utf8)).c_str(), &data);
   if (search == INVALID_HANDLE_VALUE) return std::nullopt;
   std::vector<FolderEntry> entries;
   do {

@@ -110,11 +110,7 @@ TEST(ListFileFormat, WritesCrLfAfterEveryEntryAndNothingForAnEmptyList) {
   }
 }
 
-TEST(ListFileNames, SitBesideTheExecutable) {
-  EXPECT_EQ(ExecutableFolder("C:\\KoLAPP32\\TaVEL32.EXE"), "C:\\KoLAPP32\\");
-  // The folder name ends in ソ, whose second byte is not a separator.
-  EXPECT_EQ(ExecutableFolder("C:\\ソ\\TaVEL32.EXE"), "C:\\ソ\\");
-  EXPECT_EQ(ExecutableFolder("C:\\ソ"), "C:\\");
+TEST(ListFileNames, MemoriesAndTheHistory) {
   const std::string folder = "C:\\KoLAPP32\\";
   EXPECT_EQ(MemoryFileName(folder, 0), "C:\\KoLAPP32\\TaVM32M0.LIS");
   EXPECT_EQ(MemoryFileName(folder, 9), "C:\\KoLAPP32\\TaVM32M9.LIS");
