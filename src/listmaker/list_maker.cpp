@@ -6,7 +6,7 @@
 #include "lists/playable.h"
 #include "text/path.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -99,4 +99,4 @@ int RunListMaker(const std::vector<std::string>& args, ListMakerContext& context
   return MakeList(parsed.request, context);
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

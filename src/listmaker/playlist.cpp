@@ -6,7 +6,7 @@
 #include "lists/list_file.h"
 #include "text/path.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -103,4 +103,4 @@ std::string ResolveEntry(const std::string& folder, const std::string& entry) {
   return WithoutDotSteps(path);
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 // True for a name ending in .m3u or .m3u8, in either case.
 bool IsPlaylist(const std::string& path);
@@ -25,4 +25,4 @@ bool IsAddress(const std::string& entry);
 // steps are then taken out.
 std::string ResolveEntry(const std::string& folder, const std::string& entry);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

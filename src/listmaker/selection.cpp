@@ -9,7 +9,7 @@
 #include "lists/playable.h"
 #include "text/path.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -166,4 +166,4 @@ Selection SelectEntries(const std::vector<std::string>& inputs, bool subfolders,
   return selector.Result();
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -7,7 +7,7 @@
 #include "fakes/fake_file_system.h"
 #include "listmaker/listmaker_fakes.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 namespace {
 
 const std::string kList = "C:\\TAVEL\\TaVM32M3.LIS";
@@ -130,4 +130,4 @@ TEST_F(ListMaker, AnswersHelpAndWrongArgumentsWithoutTouchingAnything) {
 }
 
 }  // namespace
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -4,7 +4,7 @@
 #include "listmaker/playlist.h"
 #include "text/path.h"
 
-namespace tavel::listmaker::testing {
+namespace tavel::testing {
 
 namespace {
 
@@ -111,4 +111,4 @@ void FakeMusicFiles::PutFolder(const std::string& folder) {
   }
 }
 
-}  // namespace tavel::listmaker::testing
+}  // namespace tavel::testing

@@ -5,7 +5,7 @@
 
 #include "listmaker/listmaker_fakes.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 namespace {
 
 using testing::FakeCodec;
@@ -173,4 +173,4 @@ TEST_F(Selecting, AnM3uPlaylistIsCodePage932TextAndABadLineIsRefusedAlone) {
 }
 
 }  // namespace
-}  // namespace tavel::listmaker
+}  // namespace tavel
