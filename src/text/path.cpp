@@ -28,18 +28,19 @@ std::string WithoutBackslash(const std::string& path) {
 
 std::string FolderOf(const std::string& path, PathEncoding encoding) {
   const std::size_t separator =
-      encoding == PathEncoding::Utf8 ? path.find_last_of("\\:") : LastSeparatorIndex(path, "\\:");
+      encoding == PathEncoding::Utf8 ? path.rfind(kBackslash) : LastSeparatorIndex(path, "\\");
   return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
 std::string DisplayName(const std::string& path) {
-  return path.substr(FolderOf(path).size());
+  const std::size_t separator = LastSeparatorIndex(path, "\\:");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name, PathEncoding encoding) {
-  const bool ends = encoding == PathEncoding::Utf8 ? !folder.empty() && folder.back() == kBackslash
-                                                   : EndsWithBackslash(folder);
-  return folder.empty() || ends ? folder + name : folder + kBackslash + name;
+  if (encoding == PathEncoding::ShiftJis) return WithBackslash(folder) + name;
+  const bool joined = folder.empty() || folder.back() == kBackslash;
+  return joined ? folder + name : folder + kBackslash + name;
 }
 
 std::vector<std::string> PathComponents(const std::string& folder) {

@@ -22,8 +22,8 @@ std::string WithoutBackslash(const std::string& path);
 // page 932, and in UTF-8 every 0x5C is a backslash.
 enum class PathEncoding { ShiftJis, Utf8 };
 
-// The path up to and including its last "\" or ":" (C:\KoLAPP32\ of C:\KoLAPP32\TaVEL32.EXE,
-// C:\ of C:\, C: of C:A.MID); "" when it has neither.
+// The folder a file lies in: the path up to and including its last backslash (C:\KoLAPP32\ of
+// C:\KoLAPP32\TaVEL32.EXE, C:\ of C:\); "" when it has none.
 std::string FolderOf(const std::string& path, PathEncoding encoding = PathEncoding::ShiftJis);
 
 // The text after the last "\" or ":"; the whole path when it has neither.

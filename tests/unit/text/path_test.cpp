@@ -1,5 +1,4 @@
-// Tests of the trailing-backslash rules, folders, joins, display names and folder prefixes of
-// paths.
+// Tests of the trailing-backslash rules, folders, display names and folder prefixes of paths.
 #include "text/path.h"
 
 #include <gtest/gtest.h>
@@ -50,38 +49,20 @@ TEST(Backslash, ShortPathsAndRoots) {
   }
 }
 
-TEST(FolderAndName, SplitAtTheLastRealSeparator) {
-  struct Case {
-    std::string path, folder, name;
-  };
-  const Case cases[] = {
-      {"C:\\KoLAPP32\\TaVEL32.EXE", "C:\\KoLAPP32\\", "TaVEL32.EXE"},
-      {"C:\\ソ表\\能.MID", "C:\\ソ表\\", "能.MID"},  // trail bytes 0x5C are no separators
-      {"C:\\MUSIC\\ソ", "C:\\MUSIC\\", "ソ"},
-      {"A:ｿﾝｸﾞ.MID", "A:", "ｿﾝｸﾞ.MID"},
-      {"C:\\DATA\\", "C:\\DATA\\", ""},
-      {"C:\\", "C:\\", ""},
-      {"SONG.WAV", "", "SONG.WAV"},
-      {"", "", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FolderOf(c.path), c.folder) << c.path;
-    EXPECT_EQ(DisplayName(c.path), c.name) << c.path;
-  }
+TEST(FolderOf, UpToTheLastRealBackslash) {
+  EXPECT_EQ(FolderOf("C:\\ソ\\TaVEL32.EXE"), "C:\\ソ\\");  // ソ's second byte is no backslash
+  EXPECT_EQ(FolderOf("C:\\ソ"), "C:\\");
+  EXPECT_EQ(FolderOf("C:\\DATA\\"), "C:\\DATA\\");
+  EXPECT_EQ(FolderOf("A:SONG.MID"), "");  // a folder ends in a backslash
 }
 
-TEST(JoinPath, OneBackslashBetweenFolderAndName) {
-  EXPECT_EQ(JoinPath("C:\\KoLAPP32", "TaVEL32.TXT"), "C:\\KoLAPP32\\TaVEL32.TXT");
-  EXPECT_EQ(JoinPath("C:\\", "A.MID"), "C:\\A.MID");
-  EXPECT_EQ(JoinPath("C:\\ソ", "A.MID"), "C:\\ソ\\A.MID");
-  EXPECT_EQ(JoinPath("", "A.MID"), "A.MID");
-}
-
-TEST(JoinPath, InUtf8EveryBackslashIsOne) {
-  // あ is E3 81 82 in UTF-8; read as Shift-JIS, 82 would take the backslash after it.
-  const std::string folder = "C:\\\xE3\x81\x82\\";
-  EXPECT_EQ(JoinPath(folder, "b.wav", PathEncoding::Utf8), folder + "b.wav");
-  EXPECT_EQ(FolderOf(folder + "b.wav", PathEncoding::Utf8), folder);
+TEST(DisplayName, TextAfterTheLastRealSeparator) {
+  EXPECT_EQ(DisplayName("C:\\MUSIC\\ソ"), "ソ");
+  EXPECT_EQ(DisplayName("C:\\ソ表\\能.MID"), "能.MID");
+  EXPECT_EQ(DisplayName("A:ｿﾝｸﾞ.MID"), "ｿﾝｸﾞ.MID");
+  EXPECT_EQ(DisplayName("SONG.WAV"), "SONG.WAV");
+  EXPECT_EQ(DisplayName("C:\\DATA\\"), "");
+  EXPECT_EQ(DisplayName(""), "");
 }
 
 TEST(PathPrefixes, RootFirstThenEachFolderWithoutBackslash) {
