@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -18,28 +18,19 @@ declare -A may=(
   [platform]="base text"
   [platform/win32]="base text platform"
   [product]="base text platform"
+  [lists]="base text platform"
   [ui]="base text platform"
   [ui/win32]="base text platform platform/win32 ui"
   [dialogs]="base text platform ui"
   [folders]="base text platform ui dialogs"
-  [player]="base text platform product ui dialogs"
-  [setup]="base text platform product ui dialogs folders"
-  [listmaker]="base text platform"
-  [listmaker/win32]="base text platform platform/win32 listmaker"
-  [app]="base text platform platform/win32 product ui ui/win32 dialogs folders player setup"
+  [player]="base text platform product lists ui dialogs"
+  [setup]="base text platform product lists ui dialogs folders"
+  [listmaker]="base text platform lists"
+  [listmaker/win32]="base text platform platform/win32 lists listmaker"
+  [app]="base text platform platform/win32 product lists ui ui/win32 dialogs folders player setup"
 )
 
-# Known climbs, as "file include". The list-file format and the playable types still live in the
-# player, and setup and the list maker read them from there until they move below all three.
-declare -A known=(
-  ["setup/installer.cpp player/list_file.h"]=1
-  ["listmaker/list_maker.cpp player/list_file.h"]=1
-  ["listmaker/playlist.cpp player/list_file.h"]=1
-  ["listmaker/selection.cpp player/playback_rules.h"]=1
-  ["listmaker/selection.h player/playback_rules.h"]=1
-  ["listmaker/list_maker.cpp player/playback_rules.h"]=1
-)
-declare -A used=() unknown=()
+declare -A unknown=()
 failed=0
 count=0
 while IFS= read -r hit; do
@@ -59,23 +50,15 @@ while IFS= read -r hit; do
     unknown[$folder]=1
     failed=1
   elif [ "$target" != "$folder" ] && [[ " ${may[$folder]} " != *" $target "* ]]; then
-    if [ -n "${known[$rel $include]+set}" ]; then
-      used["$rel $include"]=1
-    else
-      echo "${src##*/}/$rel:$line: includes \"$include\"," \
-        "but $folder may include only: ${may[$folder]:-(nothing)}"
-      failed=1
-    fi
+    echo "${src##*/}/$rel:$line: includes \"$include\"," \
+      "but $folder may include only: ${may[$folder]:-(nothing)}"
+    failed=1
   fi
 done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$src" --include='*.h' \
   --include='*.cpp' --include='*.rc' | sort)
 
-for climb in "${!known[@]}"; do
-  [ -n "${used[$climb]+set}" ] ||
-    echo "note: the known climb \"$climb\" is gone; strike it from the table"
-done
 if [ "$failed" -ne 0 ]; then
   echo "include layers: an include climbs a floor (the table is in scripts/check-layers.sh)"
   exit 1
 fi
-echo "include layers: $count includes checked, none climbs (${#used[@]} known climbs left)"
+echo "include layers: $count includes checked, none climbs"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>

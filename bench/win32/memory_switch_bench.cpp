@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "bare_list_box.h"
+#include "lists/list_file.h"
 #include "platform/win32/win32_services.h"
-#include "player/list_file.h"
 #include "player/player_window.h"
 #include "product/entry_state.h"
 #include "ui/application.h"

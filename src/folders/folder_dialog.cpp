@@ -14,16 +14,6 @@ namespace tavel {
 
 const char* const kNoFolderToShowText = "フォルダーを表示できません\nフォルダーの参照を中止します";
 
-namespace {
-
-// The folder of a file's path with its trailing backslash (C:\KoLAPP32\TaVIN32\).
-std::string FolderOf(const std::string& path) {
-  const std::string name = DisplayName(path);
-  return path.substr(0, path.size() - name.size());
-}
-
-}  // namespace
-
 TDIROPENDLG::TDIROPENDLG(Application& app, Services& services)
     : DialogComponent(app, services.desktop, DialogWorkArea), services_(services) {}
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 class Console {
  public:
@@ -12,4 +12,4 @@ class Console {
   virtual void Err(const std::string& utf8Line) = 0;
 };
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

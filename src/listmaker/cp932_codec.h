@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 class Cp932Codec {
  public:
@@ -18,4 +18,4 @@ class Cp932Codec {
   virtual std::optional<std::string> ToUtf8(const std::string& cp932) = 0;
 };
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

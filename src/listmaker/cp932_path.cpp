@@ -3,7 +3,7 @@
 
 #include <vector>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::optional<Cp932Path> Cp932PathOf(const std::string& utf8Path, MusicFiles& fi
   return result;
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -8,7 +8,7 @@
 #include "listmaker/cp932_codec.h"
 #include "listmaker/music_files.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 struct Cp932Path {
   std::string path;        // code page 932
@@ -24,4 +24,4 @@ std::optional<Cp932Path> Cp932NameOf(const std::string& utf8Path, const std::str
 std::optional<Cp932Path> Cp932PathOf(const std::string& utf8Path, MusicFiles& files,
                                      Cp932Codec& codec);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -2,11 +2,11 @@
 #include "listmaker/list_maker.h"
 
 #include "listmaker/playlist.h"
-#include "player/list_file.h"
-#include "player/playback_rules.h"
+#include "lists/list_file.h"
+#include "lists/playable.h"
 #include "text/path.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -27,8 +27,8 @@ std::optional<Target> TargetOf(const ListRequest& request, ListMakerContext& c) 
     return std::nullopt;
   }
   const std::string name = MemoryFileName("", request.memory);
-  return Target{MemoryFileName(WithBackslash(*cp932Folder), request.memory), JoinPath(folder, name),
-                folder};
+  return Target{MemoryFileName(WithBackslash(*cp932Folder), request.memory),
+                JoinPath(folder, name, PathEncoding::Utf8), folder};
 }
 
 // Puts the entries already in the list that stay in front of the new ones into `kept`; the exit
@@ -53,7 +53,7 @@ int KeepEntries(const ListRequest& request, const Target& target, ListMakerConte
 int MakeList(const ListRequest& request, ListMakerContext& c) {
   std::optional<Target> target = TargetOf(request, c);
   if (!target) return kReadWriteFailed;
-  if (c.music.KindOf(JoinPath(target->folder, "TaVEL32.EXE")) != PathKind::File)
+  if (c.music.KindOf(JoinPath(target->folder, "TaVEL32.EXE", PathEncoding::Utf8)) != PathKind::File)
     c.console.Err(NoticeText(Notice::NoPlayer, target->folder, c.language));
   std::vector<std::string> entries;
   if (int code = KeepEntries(request, *target, c, entries); code != kWritten) return code;
@@ -99,4 +99,4 @@ int RunListMaker(const std::vector<std::string>& args, ListMakerContext& context
   return MakeList(parsed.request, context);
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

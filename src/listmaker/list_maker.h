@@ -11,7 +11,7 @@
 #include "listmaker/music_files.h"
 #include "platform/file_system.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 enum ExitCode : int {
   kWritten = 0,              // the list was written with every entry asked for
@@ -33,4 +33,4 @@ struct ListMakerContext {
 
 int RunListMaker(const std::vector<std::string>& args, ListMakerContext& context);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -1,7 +1,7 @@
 // What one run of the list maker is asked to do, read from its command line.
 #include "listmaker/list_request.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -111,4 +111,4 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   return parsed;
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 // What happens to a list file that is already there.
 enum class ExistingList { Keep, Replace, Append };
@@ -41,4 +41,4 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args);
 // 0 to 9 for "M0" .. "M9" (either case), nothing otherwise.
 std::optional<int> MemoryNumber(const std::string& text);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -2,7 +2,7 @@
 // 932 of the player's own texts, because a path shown beside them may hold any character.
 #include "listmaker/messages.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -135,4 +135,4 @@ std::string NoticeText(Notice notice, const std::string& path, Language l) {
   return Pick(l, text.japanese, text.english) + path;
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -6,7 +6,7 @@
 #include "listmaker/list_request.h"
 #include "listmaker/selection.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 enum class Language { Japanese, English };
 
@@ -36,4 +36,4 @@ enum class Notice {
 };
 std::string NoticeText(Notice notice, const std::string& path, Language language);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

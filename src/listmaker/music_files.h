@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 enum class PathKind { Missing, File, Folder };
 
@@ -30,4 +30,4 @@ class MusicFiles {
   virtual std::optional<std::string> ShortName(const std::string& path) = 0;
 };
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

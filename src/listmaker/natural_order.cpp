@@ -3,7 +3,7 @@
 
 #include "text/sjis.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -74,4 +74,4 @@ bool NaturalLess(const std::string& a, const std::string& b) {
   return order != 0 ? order < 0 : a < b;
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 // True when name a comes before name b: "2 Song" before "10 Song", "abc" beside "ABC". Double-byte
 // characters compare by their code, which puts kana in their syllabary order and the common kanji
@@ -12,4 +12,4 @@ namespace tavel::listmaker {
 // order never depends on where the names came from.
 bool NaturalLess(const std::string& a, const std::string& b);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -3,9 +3,10 @@
 
 #include <algorithm>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
+#include "text/path.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -91,26 +92,15 @@ bool IsAddress(const std::string& entry) {
   return colon != std::string::npos && colon > 1;
 }
 
-// In UTF-8 a backslash is always a character of its own, so a plain byte search is safe here.
-std::string FolderOf(const std::string& path) {
-  const std::size_t separator = path.rfind('\\');
-  return separator == std::string::npos ? "" : path.substr(0, separator + 1);
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (folder.empty() || folder.back() == '\\') return folder + name;
-  return folder + "\\" + name;
-}
-
 std::string ResolveEntry(const std::string& folder, const std::string& entry) {
   std::string path = entry;
   std::replace(path.begin(), path.end(), '/', '\\');
   if (!IsDriveRoot(path) && !IsNetworkPath(path)) {
     const bool fromRoot = !path.empty() && path[0] == '\\';
-    path =
-        fromRoot ? folder.substr(0, RootLength(folder)) + path.substr(1) : JoinPath(folder, path);
+    path = fromRoot ? folder.substr(0, RootLength(folder)) + path.substr(1)
+                    : JoinPath(folder, path, PathEncoding::Utf8);
   }
   return WithoutDotSteps(path);
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

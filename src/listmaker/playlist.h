@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 // True for a name ending in .m3u or .m3u8, in either case.
 bool IsPlaylist(const std::string& path);
@@ -20,15 +20,9 @@ std::vector<std::string> PlaylistEntries(const std::string& bytes);
 // True for entries that are addresses (http://..., file://...) rather than paths.
 bool IsAddress(const std::string& entry);
 
-// The folder part of a path, ending in a backslash.
-std::string FolderOf(const std::string& path);
-
-// folder\name, with one backslash between them.
-std::string JoinPath(const std::string& folder, const std::string& name);
-
 // An entry as a full path: '/' becomes '\', a full path (C:\..., \\server\...) stays, a path from
 // the root (\...) takes the drive of `folder`, anything else is relative to `folder`; "." and ".."
 // steps are then taken out.
 std::string ResolveEntry(const std::string& folder, const std::string& entry);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

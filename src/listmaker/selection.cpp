@@ -6,21 +6,19 @@
 #include "listmaker/cp932_path.h"
 #include "listmaker/natural_order.h"
 #include "listmaker/playlist.h"
-#include "player/playback_rules.h"
+#include "lists/playable.h"
 #include "text/path.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
-// The extension test on a UTF-8 path or name: dots and backslashes are characters of their own in
-// UTF-8, and FileTypeKey needs nothing but the extension.
+// The extension test on a UTF-8 path or name: a dot is a character of its own in UTF-8, and
+// FileTypeKey needs nothing but the extension.
 bool IsMusicName(const std::string& utf8Path, const std::vector<std::string>& types) {
-  const std::size_t separator = utf8Path.rfind('\\');
-  const std::size_t dot = utf8Path.rfind('.');
-  const bool inName =
-      dot != std::string::npos && (separator == std::string::npos || dot > separator);
-  return IsPlayableType(inName ? utf8Path.substr(dot) : "", types);
+  const std::string name = utf8Path.substr(FolderOf(utf8Path, PathEncoding::Utf8).size());
+  const std::size_t dot = name.rfind('.');
+  return IsPlayableType(dot == std::string::npos ? "" : name.substr(dot), types);
 }
 
 // The ANSI file functions take paths of up to MAX_PATH (260) bytes with the terminating zero; the
@@ -96,7 +94,7 @@ class Selector {
     std::optional<std::string> bytes = files_.ReadFile(path);
     if (!bytes) return Refuse(path, Refusal::Unreadable);
     const bool utf8 = IsUtf8Playlist(path, *bytes);
-    const std::string folder = FolderOf(path);
+    const std::string folder = FolderOf(path, PathEncoding::Utf8);
     for (const std::string& entry : PlaylistEntries(*bytes)) {
       std::optional<std::string> text = utf8 ? entry : codec_.ToUtf8(entry);
       if (!text) {
@@ -120,7 +118,7 @@ class Selector {
     if (!listed) return Refuse(folder, Refusal::Unreadable);
     std::vector<Named> music, folders;
     for (const FolderEntry& entry : *listed) {
-      const std::string path = JoinPath(folder, entry.name);
+      const std::string path = JoinPath(folder, entry.name, PathEncoding::Utf8);
       if (!entry.folder && !IsMusicName(entry.name, types_)) continue;
       if (entry.folder && !subfolders_) continue;
       std::optional<Cp932Path> name = Cp932NameOf(path, entry.name, files_, codec_);
@@ -168,4 +166,4 @@ Selection SelectEntries(const std::vector<std::string>& inputs, bool subfolders,
   return selector.Result();
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -7,9 +7,9 @@
 
 #include "listmaker/cp932_codec.h"
 #include "listmaker/music_files.h"
-#include "player/playback_rules.h"
+#include "lists/playable.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 enum class Refusal {
   Missing,          // no file of that name
@@ -47,4 +47,4 @@ struct Selection {
 Selection SelectEntries(const std::vector<std::string>& inputs, bool subfolders, MusicFiles& files,
                         Cp932Codec& codec, const std::vector<std::string>& types = PlayableTypes());
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

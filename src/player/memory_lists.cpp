@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 namespace tavel {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/scoped_value.h"
+#include "lists/playable.h"
 #include "platform/mci.h"
 #include "player/file_info.h"
 #include "player/playback_rules.h"

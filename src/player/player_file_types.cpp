@@ -1,6 +1,6 @@
 // The types of file the player plays: the six it always plays, and MP3 and WMA as well while the
 // option menu's switch is on.
-#include "player/playback_rules.h"
+#include "lists/playable.h"
 #include "player/player_window.h"
 
 namespace tavel {

@@ -6,7 +6,6 @@
 
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "player/list_file.h"
 #include "player/player_window.h"
 #include "text/path.h"
 #include "ui/application.h"
@@ -42,12 +41,12 @@ void TTAVEL32KOLAP::WireHelpMenu() {
 // becomes the current folder first; when it cannot, the error goes to the standard error display
 // and nothing is started.
 void TTAVEL32KOLAP::HELP1Click() {
-  std::string folder = WithoutBackslash(ExecutableFolder(services_.process.OwnPath()));
+  std::string folder = WithoutBackslash(FolderOf(services_.process.OwnPath()));
   if (int error = services_.process.SetCurrentFolder(folder)) {
     throw std::runtime_error("I/O error " + std::to_string(error));
   }
   try {
-    services_.process.Execute("notepad.exe " + WithBackslash(folder) + "TaVEL32.TXT");
+    services_.process.Execute("notepad.exe " + JoinPath(folder, "TaVEL32.TXT"));
   } catch (const std::exception&) {
     StackBoxDlg1.ShowMsg("使い方：メモリーが確保できません");
   }

@@ -1,9 +1,10 @@
 // The player window's memories: loading a list into the play list, the selector's counts and the
 // history of played files.
+#include "lists/list_file.h"
 #include "platform/process.h"
-#include "player/list_file.h"
 #include "player/memory_lists.h"
 #include "player/player_window.h"
+#include "text/path.h"
 #include "ui/application.h"
 
 namespace tavel {
@@ -20,7 +21,7 @@ void TTAVEL32KOLAP::WireListHandlers() {
 }
 
 std::string TTAVEL32KOLAP::ListFolder() {
-  return ExecutableFolder(services_.process.OwnPath());
+  return FolderOf(services_.process.OwnPath());
 }
 
 // Replaces the play list in one step (a list of thousands of entries must not redraw per entry).

@@ -3,9 +3,9 @@
 
 #include "base/scoped_value.h"
 #include "dialogs/dialog_placement.h"
+#include "lists/playable.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
-#include "player/playback_rules.h"
 #include "player/player_window.h"
 #include "player/settings.h"
 #include "player/window_number.h"

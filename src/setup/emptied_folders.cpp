@@ -1,14 +1,10 @@
 // The folders the uninstaller copy removes after it has deleted the installed program.
 #include "setup/emptied_folders.h"
 
+#include "text/path.h"
 #include "text/sjis.h"
 
 namespace tavel {
-
-std::string FolderOf(const std::string& path) {
-  std::size_t cut = LastSeparatorIndex(path, "\\");
-  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
 
 namespace {
 

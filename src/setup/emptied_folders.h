@@ -6,9 +6,6 @@
 
 namespace tavel {
 
-// The folder a file lies in, with its backslash; "" when the path holds no backslash.
-std::string FolderOf(const std::string& path);
-
 // The root of a path: the drive (C:\) or the network share (\\SERVER\SHARE\); the whole path when
 // it has no root of either kind.
 std::string RootOf(const std::string& path);

@@ -3,7 +3,6 @@
 
 #include "platform/file_system.h"
 #include "platform/process.h"
-#include "player/list_file.h"
 #include "setup/copy_file_keep_date.h"
 #include "setup/progman.h"
 #include "setup/same_path.h"
@@ -86,7 +85,7 @@ bool Installer::MakeFolders(const std::string& folder, const std::vector<std::st
 // program when the chosen folder is the one it runs from, is not copied.
 bool Installer::CopyProgramFiles(const std::string& target) {
   const std::string own = services_.process.OwnPath();
-  const std::string source = ExecutableFolder(own);
+  const std::string source = FolderOf(own);
   const std::string exe = target + kSetupExeFileName;
   if (!SamePath(services_.files, own, exe) && !CopyFileKeepDate(services_.files, own, exe))
     return Stop(msg::CopyFailed(kSetupExeFileName));

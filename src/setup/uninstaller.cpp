@@ -91,7 +91,7 @@ void Uninstaller::Run() {
 bool Uninstaller::IsInstalledCopy(const std::string& own) {
   const std::string installed = ReadValue(services_.registry, ProductKeyPath(), "EXEPATH");
   if (installed.empty() || SamePath(services_.files, installed, FolderOf(own))) return true;
-  user_.Tell(msg::NotTheInstalledCopy(WithBackslash(installed) + kSetupExeFileName));
+  user_.Tell(msg::NotTheInstalledCopy(JoinPath(installed, kSetupExeFileName)));
   return false;
 }
 

@@ -1,4 +1,5 @@
-// Path text in Shift-JIS: trailing backslashes, display names and the chain of parent folders.
+// Path text in Shift-JIS: trailing backslashes, folders, names, joins and the chain of parent
+// folders.
 #include "text/path.h"
 
 #include "text/sjis.h"
@@ -25,9 +26,21 @@ std::string WithoutBackslash(const std::string& path) {
   return path.substr(0, path.size() - 1);
 }
 
+std::string FolderOf(const std::string& path, PathEncoding encoding) {
+  const std::size_t separator =
+      encoding == PathEncoding::Utf8 ? path.rfind(kBackslash) : LastSeparatorIndex(path, "\\");
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
 std::string DisplayName(const std::string& path) {
   const std::size_t separator = LastSeparatorIndex(path, "\\:");
   return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name, PathEncoding encoding) {
+  if (encoding == PathEncoding::ShiftJis) return WithBackslash(folder) + name;
+  const bool joined = folder.empty() || folder.back() == kBackslash;
+  return joined ? folder + name : folder + kBackslash + name;
 }
 
 std::vector<std::string> PathComponents(const std::string& folder) {

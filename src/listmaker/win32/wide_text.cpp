@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 std::wstring WideOf(const std::string& utf8) {
   if (utf8.empty()) return {};
@@ -25,4 +25,4 @@ std::string Utf8Of(const std::wstring& wide) {
   return utf8;
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -3,9 +3,9 @@
 
 #include <string>
 
-namespace tavel::listmaker {
+namespace tavel {
 
 std::wstring WideOf(const std::string& utf8);
 std::string Utf8Of(const std::wstring& wide);
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

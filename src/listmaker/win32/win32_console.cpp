@@ -5,7 +5,7 @@
 
 #include "listmaker/win32/wide_text.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -49,4 +49,4 @@ void Win32Console::Err(const std::string& utf8Line) {
   Write(STD_ERROR_HANDLE, utf8Line);
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -4,7 +4,7 @@
 
 #include "listmaker/console.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 class Win32Console : public Console {
  public:
@@ -12,4 +12,4 @@ class Win32Console : public Console {
   void Err(const std::string& utf8Line) override;
 };
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -5,7 +5,7 @@
 
 #include "listmaker/win32/wide_text.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::optional<std::string> Win32Cp932Codec::ToUtf8(const std::string& cp932) {
   return Utf8Of(*wide);
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

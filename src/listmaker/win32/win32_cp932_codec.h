@@ -4,7 +4,7 @@
 
 #include "listmaker/cp932_codec.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 class Win32Cp932Codec : public Cp932Codec {
  public:
@@ -12,4 +12,4 @@ class Win32Cp932Codec : public Cp932Codec {
   std::optional<std::string> ToUtf8(const std::string& cp932) override;
 };
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -3,10 +3,11 @@
 
 #include <windows.h>
 
-#include "listmaker/playlist.h"
 #include "listmaker/win32/wide_text.h"
+#include "platform/win32/handles.h"
+#include "text/path.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 std::string Win32MusicFiles::FullPath(const std::string& path) {
   const std::wstring wide = WideOf(path);
@@ -27,37 +28,36 @@ PathKind Win32MusicFiles::KindOf(const std::string& path) {
 
 std::optional<std::vector<FolderEntry>> Win32MusicFiles::ListFolder(const std::string& folder) {
   WIN32_FIND_DATAW data;
-  HANDLE search = FindFirstFileW(WideOf(JoinPath(folder, "*")).c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  SearchHandle search(
+      FindFirstFileW(WideOf(JoinPath(folder, "*", PathEncoding::Utf8)).c_str(), &data));
+  if (!search.Valid()) return std::nullopt;
   std::vector<FolderEntry> entries;
   do {
     const std::wstring name = data.cFileName;
     if (name == L"." || name == L"..") continue;
     entries.push_back({Utf8Of(name), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-  } while (FindNextFileW(search, &data));
-  const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
-  FindClose(search);
-  if (!complete) return std::nullopt;
+  } while (FindNextFileW(search.Get(), &data));
+  if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
   return entries;
 }
 
 std::optional<std::string> Win32MusicFiles::ReadFile(const std::string& path) {
-  HANDLE file = CreateFileW(WideOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  FileHandle file(CreateFileW(WideOf(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.Valid()) return std::nullopt;
   std::string bytes;
   char buffer[65536];
   DWORD got = 0;
   bool ok = true;
   // A playlist is small; a limit keeps a huge file named by mistake from filling the memory.
-  while ((ok = ::ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+  while ((ok = ::ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
     bytes.append(buffer, got);
     if (bytes.size() > (64u << 20)) {
       ok = false;
       break;
     }
   }
-  CloseHandle(file);
   if (!ok) return std::nullopt;
   return bytes;
 }
@@ -75,4 +75,4 @@ std::optional<std::string> Win32MusicFiles::ShortName(const std::string& path) {
   return Utf8Of(separator == std::wstring::npos ? shortPath : shortPath.substr(separator + 1));
 }
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -4,7 +4,7 @@
 
 #include "listmaker/music_files.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 
 class Win32MusicFiles : public MusicFiles {
  public:
@@ -15,4 +15,4 @@ class Win32MusicFiles : public MusicFiles {
   std::optional<std::string> ShortName(const std::string& path) override;
 };
 
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -7,7 +7,7 @@
 #include "support/fake_file_system.h"
 #include "support/listmaker_fakes.h"
 
-namespace tavel::listmaker {
+namespace tavel::testing {
 namespace {
 
 const std::string kList = "C:\\TAVEL\\TaVM32M3.LIS";
@@ -26,10 +26,10 @@ class ListMaker : public ::testing::Test {
     return false;
   }
 
-  testing::FakeMusicFiles music;
-  testing::FakeCodec codec;
-  tavel::testing::FakeFileSystem lists;
-  testing::FakeConsole console;
+  FakeMusicFiles music;
+  FakeCodec codec;
+  FakeFileSystem lists;
+  FakeConsole console;
   ListMakerContext context{music, codec, lists, console, Language::English, "C:\\TAVEL\\"};
 };
 
@@ -130,4 +130,4 @@ TEST_F(ListMaker, AnswersHelpAndWrongArgumentsWithoutTouchingAnything) {
 }
 
 }  // namespace
-}  // namespace tavel::listmaker
+}  // namespace tavel::testing

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace tavel::listmaker {
+namespace tavel {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -61,4 +61,4 @@ TEST(ListRequestArguments, MistakesAreNamed) {
 }
 
 }  // namespace
-}  // namespace tavel::listmaker
+}  // namespace tavel

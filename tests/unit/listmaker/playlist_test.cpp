@@ -5,7 +5,7 @@
 
 #include "listmaker/natural_order.h"
 
-namespace tavel::listmaker {
+namespace tavel {
 namespace {
 
 TEST(PlaylistEntryPaths, AreResolvedAgainstThePlaylistsFolder) {
@@ -57,4 +57,4 @@ TEST(NaturalNameOrder, KeepsDoubleByteCharactersWhole) {
 }
 
 }  // namespace
-}  // namespace tavel::listmaker
+}  // namespace tavel

@@ -5,11 +5,8 @@
 
 #include "support/listmaker_fakes.h"
 
-namespace tavel::listmaker {
+namespace tavel::testing {
 namespace {
-
-using testing::FakeCodec;
-using testing::FakeMusicFiles;
 
 class Selecting : public ::testing::Test {
  protected:
@@ -173,4 +170,4 @@ TEST_F(Selecting, AnM3uPlaylistIsCodePage932TextAndABadLineIsRefusedAlone) {
 }
 
 }  // namespace
-}  // namespace tavel::listmaker
+}  // namespace tavel::testing

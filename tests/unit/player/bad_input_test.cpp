@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
 #include "support/playback_fixture.h"
 
 namespace tavel::testing {

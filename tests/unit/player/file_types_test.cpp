@@ -2,29 +2,13 @@
 // in the settings like the other switches.
 #include <gtest/gtest.h>
 
-#include "player/playback_rules.h"
+#include "lists/playable.h"
 #include "support/playback_fixture.h"
 
 namespace tavel::testing {
 namespace {
 
 using Strings = std::vector<std::string>;
-
-TEST(PlayableTypes, MP3AndWMAAreAddedToTheSixOnlyWhenAsked) {
-  const Strings six = PlayableTypes();
-  const Strings eight = PlayableTypes(true);
-  for (const char* path : {"C:\\M\\a.wav", "C:\\M\\b.MIDI", "C:\\M\\c.au", "C:\\M\\d.snd"}) {
-    EXPECT_TRUE(IsPlayableType(path, six)) << path;
-    EXPECT_TRUE(IsPlayableType(path, eight)) << path;
-  }
-  for (const char* path : {"C:\\M\\Song.mp3", "C:\\M\\SONG.WMA", "C:\\ソ\\表.Mp3"}) {
-    EXPECT_FALSE(IsPlayableType(path, six)) << path;
-    EXPECT_TRUE(IsPlayableType(path, eight)) << path;
-  }
-  // Neighbours of the two that MCI would open as video or not at all.
-  for (const char* path : {"C:\\M\\clip.mp4", "C:\\M\\clip.wmv", "C:\\M\\mp3", "C:\\MP3.X\\a"})
-    EXPECT_FALSE(IsPlayableType(path, eight)) << path;
-}
 
 using FileTypes = PlaybackFixture;
 

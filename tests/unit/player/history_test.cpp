@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
 #include "player/memory_lists.h"
 #include "support/fake_file_system.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
 #include "support/fake_file_system.h"
 
 namespace tavel {

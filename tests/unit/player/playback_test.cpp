@@ -2,7 +2,7 @@
 // one file, the play bar, failures, and what arrives while a step lets events run.
 #include <gtest/gtest.h>
 
-#include "player/playback_rules.h"
+#include "lists/playable.h"
 #include "support/playback_fixture.h"
 
 namespace tavel::testing {
@@ -10,24 +10,6 @@ namespace {
 
 using Playback = PlaybackFixture;
 using Strings = std::vector<std::string>;
-
-TEST(PlaybackRules, FileTypesAreTheFirstThreeLettersOfTheExtensionInCapitals) {
-  Strings types{"WAV", "MID", "RMI", "AIF", "AU ", "SND"};
-  EXPECT_EQ(FileTypeKey("C:\\M\\SONG.midi"), "MID");
-  EXPECT_EQ(FileTypeKey("C:\\M\\bell.au"), "AU ");
-  EXPECT_EQ(FileTypeKey("C:\\M.X\\README"), "   ");
-  EXPECT_EQ(FileTypeKey("C:\\M\\TUNE."), "   ");
-  EXPECT_EQ(FileTypeKey("C:\\M\\A.B.Wav"), "WAV");
-  EXPECT_TRUE(IsPlayableType("C:\\ソ\\表.rmi", types));  // trail bytes 0x5C are no separators
-  EXPECT_FALSE(IsPlayableType("C:\\M\\SONG.wma", types));
-  EXPECT_FALSE(IsPlayableType("C:\\M\\SONG", types));
-}
-
-TEST(PlaybackRules, TheOpenCommandFitsPathsOfUpTo279Characters) {
-  EXPECT_EQ(*OpenCommand("C:\\A.WAV"), "Open \"C:\\A.WAV\" alias Kolap wait");
-  EXPECT_EQ(OpenCommand(std::string(279, 'x'))->size(), kMciCommandCapacity);
-  EXPECT_FALSE(OpenCommand(std::string(280, 'x')));
-}
 
 TEST_F(Playback, OneFileRunsThroughTheStepsWithTheExactCommands) {
   Strings list{Sound("C:\\Music\\Bell.wav", 1500)};

@@ -1,7 +1,7 @@
 // The player window's memories, history and file information, with list files in a fake folder.
 #include <gtest/gtest.h>
 
-#include "player/list_file.h"
+#include "lists/list_file.h"
 #include "support/player_fixture.h"
 
 namespace tavel::testing {

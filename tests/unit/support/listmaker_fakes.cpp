@@ -2,8 +2,9 @@
 #include "support/listmaker_fakes.h"
 
 #include "listmaker/playlist.h"
+#include "text/path.h"
 
-namespace tavel::listmaker::testing {
+namespace tavel::testing {
 
 namespace {
 
@@ -74,10 +75,10 @@ PathKind FakeMusicFiles::KindOf(const std::string& path) {
 std::optional<std::vector<FolderEntry>> FakeMusicFiles::ListFolder(const std::string& folder) {
   listed.push_back(folder);
   if (!folders_.count(Unslashed(folder)) || unreadable.count(folder)) return std::nullopt;
-  const std::string prefix = JoinPath(folder, "");
+  const std::string prefix = JoinPath(folder, "", PathEncoding::Utf8);
   std::vector<FolderEntry> entries;
   auto add = [&](const std::string& path, bool isFolder) {
-    if (path.size() > prefix.size() && FolderOf(path) == prefix)
+    if (path.size() > prefix.size() && FolderOf(path, PathEncoding::Utf8) == prefix)
       entries.push_back({path.substr(prefix.size()), isFolder});
   };
   for (const auto& [path, bytes] : files_) add(path, false);
@@ -99,14 +100,15 @@ std::optional<std::string> FakeMusicFiles::ShortName(const std::string& path) {
 
 void FakeMusicFiles::Put(const std::string& path, const std::string& bytes) {
   files_[path] = bytes;
-  PutFolder(path.substr(0, FolderOf(path).size() - 1));
+  PutFolder(path.substr(0, FolderOf(path, PathEncoding::Utf8).size() - 1));
 }
 
 void FakeMusicFiles::PutFolder(const std::string& folder) {
-  for (std::string f = folder; f.size() > 2; f = f.substr(0, FolderOf(f).size() - 1)) {
+  for (std::string f = folder; f.size() > 2;
+       f = f.substr(0, FolderOf(f, PathEncoding::Utf8).size() - 1)) {
     folders_.insert(f);
-    if (FolderOf(f).empty()) break;
+    if (FolderOf(f, PathEncoding::Utf8).empty()) break;
   }
 }
 
-}  // namespace tavel::listmaker::testing
+}  // namespace tavel::testing

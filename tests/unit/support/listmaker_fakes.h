@@ -11,7 +11,7 @@
 #include "listmaker/cp932_codec.h"
 #include "listmaker/music_files.h"
 
-namespace tavel::listmaker::testing {
+namespace tavel::testing {
 
 // ASCII and the characters of its table (UTF-8 beside the code page 932 bytes the compiler makes
 // of the same literal); every other character is one code page 932 lacks.
@@ -51,4 +51,4 @@ class FakeConsole : public Console {
   std::vector<std::string> out, err;
 };
 
-}  // namespace tavel::listmaker::testing
+}  // namespace tavel::testing

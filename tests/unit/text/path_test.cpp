@@ -1,4 +1,4 @@
-// Tests of the trailing-backslash rules, display names and folder prefixes on Shift-JIS paths.
+// Tests of the trailing-backslash rules, folders, display names and folder prefixes of paths.
 #include "text/path.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +47,13 @@ TEST(Backslash, ShortPathsAndRoots) {
     EXPECT_EQ(WithBackslash(c.path), c.with) << c.path;
     EXPECT_EQ(WithoutBackslash(c.path), c.without) << c.path;
   }
+}
+
+TEST(FolderOf, UpToTheLastRealBackslash) {
+  EXPECT_EQ(FolderOf("C:\\ソ\\TaVEL32.EXE"), "C:\\ソ\\");  // ソ's second byte is no backslash
+  EXPECT_EQ(FolderOf("C:\\ソ"), "C:\\");
+  EXPECT_EQ(FolderOf("C:\\DATA\\"), "C:\\DATA\\");
+  EXPECT_EQ(FolderOf("A:SONG.MID"), "");  // a folder ends in a backslash
 }
 
 TEST(DisplayName, TextAfterTheLastRealSeparator) {

@@ -1,5 +1,5 @@
 // Tests of the list-file format, the list file names and reading them through the file system.
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,7 @@ namespace {
 using testing::FakeFileSystem;
 using Entries = std::vector<std::string>;
 
-Entries Parse(const std::string& bytes) {
-  return ParseListFile(bytes);
-}
+const auto Parse = ParseListFile;
 
 // The format spelled out byte by byte, to hold the fast parser against.
 Entries ReferenceParse(const std::string& bytes) {
@@ -110,11 +108,7 @@ TEST(ListFileFormat, WritesCrLfAfterEveryEntryAndNothingForAnEmptyList) {
   }
 }
 
-TEST(ListFileNames, SitBesideTheExecutable) {
-  EXPECT_EQ(ExecutableFolder("C:\\KoLAPP32\\TaVEL32.EXE"), "C:\\KoLAPP32\\");
-  // The folder name ends in ソ, whose second byte is not a separator.
-  EXPECT_EQ(ExecutableFolder("C:\\ソ\\TaVEL32.EXE"), "C:\\ソ\\");
-  EXPECT_EQ(ExecutableFolder("C:\\ソ"), "C:\\");
+TEST(ListFileNames, MemoriesAndTheHistory) {
   const std::string folder = "C:\\KoLAPP32\\";
   EXPECT_EQ(MemoryFileName(folder, 0), "C:\\KoLAPP32\\TaVM32M0.LIS");
   EXPECT_EQ(MemoryFileName(folder, 9), "C:\\KoLAPP32\\TaVM32M9.LIS");

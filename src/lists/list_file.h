@@ -24,9 +24,6 @@ std::size_t CountListEntries(std::string_view bytes);
 // Every entry followed by CR LF; an empty list is no bytes at all.
 std::string FormatListFile(const std::vector<std::string>& entries);
 
-// The folder part of the executable's path, ending in "\".
-std::string ExecutableFolder(const std::string& ownPath);
-
 // TaVM32M0.LIS .. TaVM32M9.LIS for the memories, TaVO32MH.LIS for the history.
 std::string MemoryFileName(const std::string& folder, int memory);
 std::string HistoryFileName(const std::string& folder);

@@ -1,11 +1,9 @@
 // List files: the memories M0 to M9 and the history, one path per line, kept beside the executable.
-#include "player/list_file.h"
+#include "lists/list_file.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-
-#include "text/sjis.h"
 
 namespace tavel {
 
@@ -83,11 +81,6 @@ std::string FormatListFile(const std::vector<std::string>& entries) {
     bytes += "\r\n";
   }
   return bytes;
-}
-
-std::string ExecutableFolder(const std::string& ownPath) {
-  const std::size_t separator = LastSeparatorIndex(ownPath, "\\:");
-  return separator == std::string::npos ? std::string() : ownPath.substr(0, separator + 1);
 }
 
 std::string MemoryFileName(const std::string& folder, int memory) {

@@ -8,16 +8,15 @@
 #include <vector>
 
 #include "listmaker/list_maker.h"
-#include "listmaker/playlist.h"
 #include "listmaker/win32/wide_text.h"
 #include "listmaker/win32/win32_console.h"
 #include "listmaker/win32/win32_cp932_codec.h"
 #include "listmaker/win32/win32_music_files.h"
 #include "platform/win32/win32_file_system.h"
+#include "text/path.h"
 
+namespace tavel {
 namespace {
-
-using namespace tavel::listmaker;
 
 // The arguments as the user typed them: the wide command line holds every character, where the
 // narrow one would already have lost those the code page lacks.
@@ -34,19 +33,24 @@ std::string OwnFolder() {
   std::wstring path(32768, L'\0');
   const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   path.resize(length < path.size() ? length : 0);
-  return FolderOf(Utf8Of(path));
+  return FolderOf(Utf8Of(path), PathEncoding::Utf8);
 }
 
-}  // namespace
-
-int main() {
+int Run() {
   SetErrorMode(SEM_FAILCRITICALERRORS);  // a drive without a disc is an unreadable folder, no box
   Win32MusicFiles music;
   Win32Cp932Codec codec;
-  tavel::Win32FileSystem lists;
+  Win32FileSystem lists;
   Win32Console console;
   // The player's own systems are Japanese; elsewhere the messages are English.
   const Language language = GetACP() == 932 ? Language::Japanese : Language::English;
   ListMakerContext context{music, codec, lists, console, language, OwnFolder()};
   return RunListMaker(Arguments(), context);
+}
+
+}  // namespace
+}  // namespace tavel
+
+int main() {
+  return tavel::Run();
 }
