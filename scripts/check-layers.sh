@@ -24,7 +24,7 @@ declare -A may=(
   [folders]="base text platform ui dialogs"
   [player]="base text platform product ui dialogs"
   [setup]="base text platform product ui dialogs folders"
-  [listmaker]="base text platform"
+  [listmaker]="base text platform product"
   [listmaker/win32]="base text platform platform/win32 listmaker"
   [app]="base text platform platform/win32 product ui ui/win32 dialogs folders player setup"
 )

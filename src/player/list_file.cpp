@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "product/layout.h"
 #include "text/sjis.h"
 
 namespace tavel {
@@ -91,11 +92,11 @@ std::string ExecutableFolder(const std::string& ownPath) {
 }
 
 std::string MemoryFileName(const std::string& folder, int memory) {
-  return folder + "TaVM32M" + std::to_string(memory) + ".LIS";
+  return folder + MemoryListFileName(memory);
 }
 
 std::string HistoryFileName(const std::string& folder) {
-  return folder + "TaVO32M" + "H.LIS";
+  return folder + kHistoryFileName;
 }
 
 std::string ListFileName(const std::string& folder, int memory) {

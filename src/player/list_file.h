@@ -27,7 +27,7 @@ std::string FormatListFile(const std::vector<std::string>& entries);
 // The folder part of the executable's path, ending in "\".
 std::string ExecutableFolder(const std::string& ownPath);
 
-// TaVM32M0.LIS .. TaVM32M9.LIS for the memories, TaVO32MH.LIS for the history.
+// The memories' lists and the history in `folder`, by the names of product/layout.h.
 std::string MemoryFileName(const std::string& folder, int memory);
 std::string HistoryFileName(const std::string& folder);
 // The file of any memory number, the history included.

@@ -4,6 +4,7 @@
 #include "player/list_file.h"
 #include "player/memory_lists.h"
 #include "player/player_window.h"
+#include "product/layout.h"
 #include "ui/application.h"
 
 namespace tavel {
