@@ -18,15 +18,15 @@ declare -A may=(
   [platform]="base text"
   [platform/win32]="base text platform"
   [product]="base text platform"
-  [lists]="base text platform"
+  [lists]="base text platform product"
   [ui]="base text platform"
   [ui/win32]="base text platform platform/win32 ui"
   [dialogs]="base text platform ui"
   [folders]="base text platform ui dialogs"
   [player]="base text platform product lists ui dialogs"
   [setup]="base text platform product lists ui dialogs folders"
-  [listmaker]="base text platform lists"
-  [listmaker/win32]="base text platform platform/win32 lists listmaker"
+  [listmaker]="base text platform product lists"
+  [listmaker/win32]="base text platform platform/win32 product lists listmaker"
   [app]="base text platform platform/win32 product lists ui ui/win32 dialogs folders player setup"
 )
 

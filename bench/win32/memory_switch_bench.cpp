@@ -16,6 +16,7 @@
 #include "platform/win32/win32_services.h"
 #include "player/player_window.h"
 #include "product/entry_state.h"
+#include "text/path.h"
 #include "ui/application.h"
 #include "ui/win32/win32_ui.h"
 
@@ -54,7 +55,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   tavel::Win32FileSystem& files = platform.files;
 
   std::vector<std::string> entries = RealisticEntries();
-  std::string folder = tavel::ExecutableFolder(process.OwnPath());
+  std::string folder = tavel::FolderOf(process.OwnPath());
   std::string small = tavel::FormatListFile({"a.wav"});
   files.WriteFile(tavel::ListFileName(folder, 0), small);
   files.WriteFile(tavel::ListFileName(folder, 1), tavel::FormatListFile(entries));

@@ -12,7 +12,7 @@ namespace tavel {
 
 EntryDecision ChooseEntry(const EntryFacts& facts, const std::string& uninstallerName) {
   EntryDecision d;
-  if (facts.firstArgument == UninstallHandoff::kUninstallArgument) {
+  if (facts.firstArgument == kUninstallArgument) {
     d.modeCode = kModeUninstall;
   } else if (UninstallHandoff::IsCopy(facts.exeFileName, uninstallerName)) {
     d.modeCode = kModeUninstallerCopy;
@@ -41,9 +41,9 @@ int RunEntry(Application& app, Registry& registry, Desktop& desktop, Process& pr
   facts.firstArgument = process.FirstArgument();
   facts.exeFileName = DisplayName(process.OwnPath());
   facts.windowExists = [&](const char* cls) { return desktop.FindWindowByClass(cls) != 0; };
+  // A normal start creates the settings key as it reads the version.
   facts.readVersion = [&]() -> std::optional<std::string> {
-    auto key = OpenSettingsKey(registry);
-    return key ? key->ReadString("Version") : std::nullopt;
+    return registry.ReadString(RegistryRoot::Users, kSettingsKeyPath, kVersionValue, true);
   };
   EntryDecision d = ChooseEntry(facts, entry.UninstallerName);
   entry.ModeCode = d.modeCode;

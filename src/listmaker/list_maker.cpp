@@ -4,6 +4,7 @@
 #include "listmaker/playlist.h"
 #include "lists/list_file.h"
 #include "lists/playable.h"
+#include "product/layout.h"
 #include "text/path.h"
 
 namespace tavel {
@@ -53,7 +54,7 @@ int KeepEntries(const ListRequest& request, const Target& target, ListMakerConte
 int MakeList(const ListRequest& request, ListMakerContext& c) {
   std::optional<Target> target = TargetOf(request, c);
   if (!target) return kReadWriteFailed;
-  if (c.music.KindOf(JoinPath(target->folder, "TaVEL32.EXE", PathEncoding::Utf8)) != PathKind::File)
+  if (c.music.KindOf(JoinPath(target->folder, kExeFileName, PathEncoding::Utf8)) != PathKind::File)
     c.console.Err(NoticeText(Notice::NoPlayer, target->folder, c.language));
   std::vector<std::string> entries;
   if (int code = KeepEntries(request, *target, c, entries); code != kWritten) return code;

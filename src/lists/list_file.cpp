@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "product/layout.h"
+
 namespace tavel {
 
 namespace {
@@ -84,11 +86,11 @@ std::string FormatListFile(const std::vector<std::string>& entries) {
 }
 
 std::string MemoryFileName(const std::string& folder, int memory) {
-  return folder + "TaVM32M" + std::to_string(memory) + ".LIS";
+  return folder + MemoryListFileName(memory);
 }
 
 std::string HistoryFileName(const std::string& folder) {
-  return folder + "TaVO32M" + "H.LIS";
+  return folder + kHistoryFileName;
 }
 
 std::string ListFileName(const std::string& folder, int memory) {

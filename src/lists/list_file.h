@@ -24,7 +24,7 @@ std::size_t CountListEntries(std::string_view bytes);
 // Every entry followed by CR LF; an empty list is no bytes at all.
 std::string FormatListFile(const std::vector<std::string>& entries);
 
-// TaVM32M0.LIS .. TaVM32M9.LIS for the memories, TaVO32MH.LIS for the history.
+// The memories' lists and the history in `folder`, by the names of product/layout.h.
 std::string MemoryFileName(const std::string& folder, int memory);
 std::string HistoryFileName(const std::string& folder);
 // The file of any memory number, the history included.

@@ -30,6 +30,12 @@ class Registry {
                                             bool create) = 0;
   // Deletes a key that has no sub-keys.
   virtual bool DeleteKey(RegistryRoot root, const std::string& path) = 0;
+
+  // The string value `name` of `path`, the key opened for this one read (created first when
+  // `create`); "" when the key or the value is missing or the value is no string. Built on Open,
+  // so the real registry and the fake of the tests read through the same code.
+  std::string ReadString(RegistryRoot root, const std::string& path, const std::string& name,
+                         bool create = false);
 };
 
 // Deletes `path` with every key below it; true when the key is gone.

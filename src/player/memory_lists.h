@@ -62,9 +62,6 @@ bool AppendHistory(std::vector<std::string>& history, const std::string& path, s
 bool SaveHistory(FileSystem& fs, const std::string& folder,
                  const std::vector<std::string>& entries);
 
-// The lock that players hold while they save the history, one after the other.
-inline constexpr const char* kHistoryFileMutex = "KOLAP SOFT32 TAVEL32 history";
-
 // What one run of the player did to the history, for saving it at the close.
 struct HistoryRun {
   HistoryOrigin origin;    // the file as start-up read it

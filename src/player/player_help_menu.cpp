@@ -7,6 +7,7 @@
 #include "platform/process.h"
 #include "platform/registry.h"
 #include "player/player_window.h"
+#include "product/layout.h"
 #include "text/path.h"
 #include "ui/application.h"
 
@@ -46,7 +47,7 @@ void TTAVEL32KOLAP::HELP1Click() {
     throw std::runtime_error("I/O error " + std::to_string(error));
   }
   try {
-    services_.process.Execute("notepad.exe " + JoinPath(folder, "TaVEL32.TXT"));
+    services_.process.Execute("notepad.exe " + JoinPath(folder, kHelpFileName));
   } catch (const std::exception&) {
     StackBoxDlg1.ShowMsg("使い方：メモリーが確保できません");
   }
@@ -60,7 +61,7 @@ void TTAVEL32KOLAP::help4Click() {
   }
   auto busy = App().ShowBusy();
   std::unique_ptr<RegistryKey> key = OpenSettingsKey(services_.registry);
-  if (key) key->WriteString("Version", "");
+  if (key) key->WriteString(kVersionValue, "");
 }
 
 // The way out when a close is refused for good: playing stops whatever the answer, and a yes

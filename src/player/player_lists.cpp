@@ -4,6 +4,7 @@
 #include "platform/process.h"
 #include "player/memory_lists.h"
 #include "player/player_window.h"
+#include "product/layout.h"
 #include "text/path.h"
 #include "ui/application.h"
 

@@ -9,6 +9,7 @@
 #include "player/player_window.h"
 #include "player/settings.h"
 #include "player/window_number.h"
+#include "product/layout.h"
 #include "text/date_format.h"
 #include "ui/application.h"
 
@@ -40,10 +41,9 @@ void TTAVEL32KOLAP::FormCreate() {
 void TTAVEL32KOLAP::PlaceFromSettings() {
   Size window{Width(), Height()};
   Point centred = CentredPosition(services_.desktop.ScreenSize(), window);
-  std::optional<std::string> fp;
-  if (auto key = OpenSettingsKey(services_.registry)) {
-    fp = key->ReadString("FP");
-  }
+  // Read as the start-up reads every setting: the key is created when it is missing.
+  const std::string fp =
+      services_.registry.ReadString(RegistryRoot::Users, kSettingsKeyPath, kPositionValue, true);
   PlayerWorkArea.TaskbarWindow = 0;
   ComputeWorkArea(services_.desktop, PlayerWorkArea);
   Point p = KeepInsideWorkArea(PlayerWorkArea, ReadWindowPosition(fp, centred), window);

@@ -8,15 +8,11 @@
 
 #include "player/window_number.h"
 #include "product/identity.h"
+#include "product/layout.h"
 #include "text/number.h"
 
 namespace tavel {
 namespace {
-
-// Whether MP3 and WMA files are played as well: "1" yes, "0" (the default) no. A value of its own,
-// so that the older values keep their formats and a player that knows nothing of it reads the key
-// as before.
-constexpr const char* kMp3AndWmaValue = "MP3WMA";
 
 std::optional<std::vector<std::int32_t>> ParseStoredFields(const std::optional<std::string>& text,
                                                            int count) {
@@ -115,15 +111,15 @@ PlayerSettings ReadSettings(RegistryKey& key) {
   PlayerSettings settings;
   // A negative limit would remove every entry as it is recorded and read "-5個" in the menu: it
   // is a bad value like any other and takes the default.
-  settings.HistoryLimit = ParseInteger(key.ReadString("FILEHIS"), settings.HistoryLimit);
+  settings.HistoryLimit = ParseInteger(key.ReadString(kHistoryLimitValue), settings.HistoryLimit);
   if (settings.HistoryLimit < 0) settings.HistoryLimit = PlayerSettings().HistoryLimit;
-  settings.PlayBar = ParseFlag(key.ReadString("SAISEIBAR"), settings.PlayBar);
-  settings.StandardColors = ParseFlag(key.ReadString("BackColor"), settings.StandardColors);
-  settings.Hints = ParseFlag(key.ReadString("minihelp"), settings.Hints);
-  MemorySetting memory = ParseMemory(key.ReadString("MEMORY"));
+  settings.PlayBar = ParseFlag(key.ReadString(kPlayBarValue), settings.PlayBar);
+  settings.StandardColors = ParseFlag(key.ReadString(kBackColorValue), settings.StandardColors);
+  settings.Hints = ParseFlag(key.ReadString(kHintsValue), settings.Hints);
+  MemorySetting memory = ParseMemory(key.ReadString(kMemoryValue));
   settings.MemoryIndex = memory.MemoryIndex;
   settings.NameDisplay = memory.NameDisplay;
-  PlayModeSetting mode = ParsePlayMode(key.ReadString("SAISEIM"));
+  PlayModeSetting mode = ParsePlayMode(key.ReadString(kPlayModeValue));
   settings.PlayModeIndex = mode.PlayModeIndex;
   settings.Endless = mode.Endless;
   settings.AutoPlay = mode.AutoPlay;
@@ -133,7 +129,7 @@ PlayerSettings ReadSettings(RegistryKey& key) {
 }
 
 std::int32_t ReadSavedIndex(RegistryKey& key) {
-  return ParseSavedIndex(key.ReadString("INDEX"));
+  return ParseSavedIndex(key.ReadString(kSavedIndexValue));
 }
 
 void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnapshot& snapshot,
@@ -152,15 +148,15 @@ void WriteSettings(Registry& registry, NamedMutexes& mutexes, const SettingsSnap
     if (!key->WriteString(name, text) && label) reportSaveFailure(label);
   };
   const PlayerSettings& s = snapshot.Settings;
-  save("FP", FormatWindowPosition(snapshot.WindowPosition), kSaveLabelPosition);
-  save("MEMORY", FormatMemory(s.MemoryIndex, s.NameDisplay), kSaveLabelMemory);
-  save("SAISEIM", FormatPlayMode({s.PlayModeIndex, s.Endless, s.AutoPlay, s.StartInTray}),
+  save(kPositionValue, FormatWindowPosition(snapshot.WindowPosition), kSaveLabelPosition);
+  save(kMemoryValue, FormatMemory(s.MemoryIndex, s.NameDisplay), kSaveLabelMemory);
+  save(kPlayModeValue, FormatPlayMode({s.PlayModeIndex, s.Endless, s.AutoPlay, s.StartInTray}),
        kSaveLabelPlayMode);
-  save("FILEHIS", std::to_string(s.HistoryLimit), nullptr);
-  save("SAISEIBAR", FormatFlag(s.PlayBar), nullptr);
-  save("INDEX", FormatSavedIndex(s.SavedIndex), kSaveLabelIndex);
-  save("minihelp", FormatFlag(s.Hints), nullptr);
-  save("BackColor", FormatFlag(s.StandardColors), nullptr);
+  save(kHistoryLimitValue, std::to_string(s.HistoryLimit), nullptr);
+  save(kPlayBarValue, FormatFlag(s.PlayBar), nullptr);
+  save(kSavedIndexValue, FormatSavedIndex(s.SavedIndex), kSaveLabelIndex);
+  save(kHintsValue, FormatFlag(s.Hints), nullptr);
+  save(kBackColorValue, FormatFlag(s.StandardColors), nullptr);
   save(kMp3AndWmaValue, FormatFlag(s.Mp3AndWma), nullptr);
   if (!ReleaseWindowNumber(*key, mutexes, snapshot.WindowNumber))
     reportSaveFailure(kSaveLabelWindowNumber);

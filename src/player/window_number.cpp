@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "product/identity.h"
+#include "product/layout.h"
 #include "text/number.h"
 
 namespace tavel {
 namespace {
-
-constexpr const char* kWindowNumbers = "WN";
 
 // The text between the commas, in order; empty pieces are kept ("" gives one empty piece).
 std::vector<std::string> SplitAtCommas(const std::string& text) {
@@ -32,12 +31,12 @@ std::vector<std::string> SplitAtCommas(const std::string& text) {
 std::int32_t AllocateWindowNumber(RegistryKey& key, bool otherPlayerExisted) {
   if (!otherPlayerExisted) {
     // Numbers left behind by players that ended without cleaning up are dropped here.
-    key.DeleteValue(kWindowNumbers);  // a missing value is not a failure
-    return key.WriteString(kWindowNumbers, "1") ? 1 : 0;
+    key.DeleteValue(kWindowNumbersValue);  // a missing value is not a failure
+    return key.WriteString(kWindowNumbersValue, "1") ? 1 : 0;
   }
   // All of WN is scanned, however long: a list of all 300 numbers is over 1000 characters, and
   // ignoring its tail would hand out a number that another player already shows.
-  const std::string old = key.ReadString(kWindowNumbers).value_or("");
+  const std::string old = key.ReadString(kWindowNumbersValue).value_or("");
   std::bitset<kMaxWindowNumber> taken;
   for (const std::string& piece : SplitAtCommas(old)) {
     if (piece.empty()) continue;
@@ -49,7 +48,7 @@ std::int32_t AllocateWindowNumber(RegistryKey& key, bool otherPlayerExisted) {
   while (number <= kMaxWindowNumber && taken.test(number - 1)) ++number;
   if (number > kMaxWindowNumber) return 0;
   // An empty list gives ",1"; the leading comma is an empty piece, skipped on reading.
-  if (!key.WriteString(kWindowNumbers, old + "," + std::to_string(number))) return 0;
+  if (!key.WriteString(kWindowNumbersValue, old + "," + std::to_string(number))) return 0;
   return number;
 }
 
@@ -66,7 +65,7 @@ WindowNumberClaim ClaimWindowNumber(Registry& registry, NamedMutexes& mutexes) {
 }
 
 bool ReleaseWindowNumber(RegistryKey& key, std::int32_t number) {
-  const std::optional<std::string> stored = key.ReadString(kWindowNumbers);
+  const std::optional<std::string> stored = key.ReadString(kWindowNumbersValue);
   std::string kept;
   bool removed = false;
   for (const std::string& piece : SplitAtCommas(stored.value_or(""))) {
@@ -82,8 +81,8 @@ bool ReleaseWindowNumber(RegistryKey& key, std::int32_t number) {
     }
     kept += (kept.empty() ? "" : ",") + piece;
   }
-  if (!kept.empty()) return key.WriteString(kWindowNumbers, kept);
-  return !stored || key.DeleteValue(kWindowNumbers);
+  if (!kept.empty()) return key.WriteString(kWindowNumbersValue, kept);
+  return !stored || key.DeleteValue(kWindowNumbersValue);
 }
 
 bool ReleaseWindowNumber(RegistryKey& key, NamedMutexes& mutexes, std::int32_t number) {

@@ -17,16 +17,6 @@ inline constexpr std::int32_t kMaxWindowNumber = 300;
 // was, when WN holds a piece that is not a number, every number is taken or the write fails.
 std::int32_t AllocateWindowNumber(RegistryKey& key, bool otherPlayerExisted);
 
-// The lock every player holds while it reads and rewrites WN, so that players starting or closing
-// at the same moment neither take one number twice nor write back a list another has just changed.
-inline constexpr const char* kWindowNumberMutex = "KOLAP SOFT32 TAVEL32 WN";
-// Kept open by every player from the moment it has its number until its process ends. Whether
-// another player runs is asked through it, under the lock: a player that started at the same
-// moment but has no number yet is not running in this sense, since it numbers itself after us and
-// sees our number. A player that ended in any way no longer keeps it open, so the numbers it left
-// in WN are dropped by the next player that finds itself alone.
-inline constexpr const char* kNumberedPlayerMark = "KOLAP SOFT32 TAVEL32 numbered player";
-
 struct WindowNumberClaim {
   std::int32_t number = 0;
   std::unique_ptr<MutexHandle> mark;  // kNumberedPlayerMark, kept for the life of the player

@@ -1,5 +1,4 @@
-// Who this program is: its title, the window classes running instances are found by, its version
-// and the registry key that holds its settings, with the one way to read and show that version.
+// Who this program is: reading and showing its installed version, and opening its settings key.
 #include "product/identity.h"
 
 #include "text/number.h"
@@ -24,8 +23,8 @@ std::unique_ptr<RegistryKey> OpenSettingsKey(Registry& registry, bool create) {
 }
 
 std::int32_t ReadInstalledVersion(Registry& registry, bool createKey) {
-  std::unique_ptr<RegistryKey> key = OpenSettingsKey(registry, createKey);
-  return ParseVersion(key ? key->ReadString("Version") : std::nullopt);
+  return ParseVersion(
+      registry.ReadString(RegistryRoot::Users, kSettingsKeyPath, kVersionValue, createKey));
 }
 
 std::string VersionText(Registry& registry) {

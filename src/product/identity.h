@@ -1,5 +1,5 @@
-// Who this program is: its title, the window classes running instances are found by, its version
-// and the registry key that holds its settings, with the one way to read and show that version.
+// Who this program is: its title, the window classes running instances are found by and its
+// version, with the one way to read and show that version and to open the key that holds it.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/registry.h"
+#include "product/layout.h"
 
 namespace tavel {
 
@@ -22,9 +23,6 @@ inline constexpr const char* kSetupClass = "TTVLSETUPForm";
 inline constexpr std::int32_t kThisVersion = 11;
 // The stored version when none can be read; shown as "?.?".
 inline constexpr std::int32_t kUnknownVersion = 255;
-
-// Under HKEY_USERS: the player's settings, the installed version and the installer's records.
-inline constexpr const char* kSettingsKeyPath = ".Default\\Software\\KOLAP SOFT32\\TAVEL32";
 
 // The stored version text as a number: missing, empty or not a decimal integer is 255.
 std::int32_t ParseVersion(const std::optional<std::string>& text);

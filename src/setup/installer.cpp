@@ -3,11 +3,11 @@
 
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "product/identity.h"
 #include "setup/copy_file_keep_date.h"
 #include "setup/progman.h"
 #include "setup/same_path.h"
 #include "setup/setup_messages.h"
-#include "setup/setup_registry.h"
 #include "setup/uninstall_handoff.h"
 #include "text/path.h"
 
@@ -17,11 +17,9 @@ namespace msg = setup_messages;
 
 PreviousInstall ReadPreviousInstall(Registry& registry, const std::string& windowsDir) {
   PreviousInstall previous{windowsDir.substr(0, 3) + "KoLAPP32\\TaVIN32", ""};
-  auto key = registry.Open(RegistryRoot::Users, ProductKeyPath(), false);
-  if (!key) return previous;
-  std::string stored = key->ReadString("EXEPATH").value_or("");
+  std::string stored = registry.ReadString(RegistryRoot::Users, kSettingsKeyPath, kExePathValue);
   if (!stored.empty()) previous.folder = stored;
-  previous.group = key->ReadString("Group").value_or("");
+  previous.group = registry.ReadString(RegistryRoot::Users, kSettingsKeyPath, kGroupValue);
   return previous;
 }
 
@@ -37,10 +35,10 @@ bool Installer::Install(const InstallChoices& choices) {
   // By its long name, however it was typed: the registry and the items name it plainly.
   const std::string longName = services_.files.LongPath(deepest);
   const std::string target = longName.empty() ? deepest : WithBackslash(longName);
-  const std::string exePath = target + kSetupExeFileName;
+  const std::string exePath = target + kExeFileName;
   if (!CopyProgramFiles(target)) return false;
   // Nothing is recorded for a program that is not there.
-  if (!services_.files.FileExists(exePath)) return Stop(msg::CopyFailed(kSetupExeFileName));
+  if (!services_.files.FileExists(exePath)) return Stop(msg::CopyFailed(kExeFileName));
   user_.Pump();
   if (!WriteInstallKey(target)) return false;
   user_.Pump();
@@ -86,18 +84,18 @@ bool Installer::MakeFolders(const std::string& folder, const std::vector<std::st
 bool Installer::CopyProgramFiles(const std::string& target) {
   const std::string own = services_.process.OwnPath();
   const std::string source = FolderOf(own);
-  const std::string exe = target + kSetupExeFileName;
+  const std::string exe = target + kExeFileName;
   if (!SamePath(services_.files, own, exe) && !CopyFileKeepDate(services_.files, own, exe))
-    return Stop(msg::CopyFailed(kSetupExeFileName));
+    return Stop(msg::CopyFailed(kExeFileName));
   if (!SamePath(services_.files, source, target) &&
-      !CopyFileKeepDate(services_.files, source + kSetupTextFileName, target + kSetupTextFileName))
-    return Stop(msg::CopyFailed(kSetupTextFileName));
+      !CopyFileKeepDate(services_.files, source + kHelpFileName, target + kHelpFileName))
+    return Stop(msg::CopyFailed(kHelpFileName));
   return true;
 }
 
 bool Installer::WriteInstallKey(const std::string& target) {
-  return WriteValues(RegistryRoot::Users, ProductKeyPath(),
-                     {{"EXEPATH", WithoutBackslash(target)}, {"Group", choices_.group}});
+  return WriteValues(RegistryRoot::Users, kSettingsKeyPath,
+                     {{kExePathValue, WithoutBackslash(target)}, {kGroupValue, choices_.group}});
 }
 
 // Program Manager's group and item, and the same item in the start-up group when asked; a macro
@@ -105,9 +103,8 @@ bool Installer::WriteInstallKey(const std::string& target) {
 void Installer::AddProgmanItems(const std::string& exePath) {
   AddProgmanItem(choices_.group, exePath);
   if (!choices_.startUp) return;
-  auto key = services_.registry.Open(RegistryRoot::Users, kMapGroupsKeyPath, false);
-  std::string startUp = key ? key->ReadString("StartUp").value_or("") : "";
-  key.reset();
+  const std::string startUp =
+      services_.registry.ReadString(RegistryRoot::Users, kMapGroupsKeyPath, kStartUpGroupValue);
   if (startUp.empty()) {
     user_.Tell(msg::kNoStartUpGroup);
     return;
@@ -118,20 +115,20 @@ void Installer::AddProgmanItems(const std::string& exePath) {
 void Installer::AddProgmanItem(const std::string& group, const std::string& exePath) {
   SendProgmanMacro(services_.dde, CreateGroupMacro(group));
   user_.Pump();
-  SendProgmanMacro(services_.dde, AddItemMacro(exePath, kSetupItemTitle));
+  SendProgmanMacro(services_.dde, AddItemMacro(exePath, kItemTitle));
   user_.Pump();
 }
 
 bool Installer::WriteUninstallEntry(const std::string& exePath) {
-  return WriteValues(RegistryRoot::LocalMachine, UninstallEntryKeyPath(),
-                     {{"DisplayName", UninstallDisplayName()},
-                      {"UninstallString", UninstallHandoff::UninstallCommandLine(exePath)}});
+  return WriteValues(RegistryRoot::LocalMachine, kUninstallEntryKeyPath,
+                     {{kDisplayNameValue, UninstallDisplayName()},
+                      {kUninstallStringValue, UninstallHandoff::UninstallCommandLine(exePath)}});
 }
 
 bool Installer::WriteVersion() {
   return WriteValues(RegistryRoot::Users, kSettingsKeyPath,
-                     {{"Version", std::to_string(kThisVersion)},
-                      {"BackColor", choices_.standardColor ? "1" : "0"}});
+                     {{kVersionValue, std::to_string(kThisVersion)},
+                      {kBackColorValue, choices_.standardColor ? "1" : "0"}});
 }
 
 // Opens the key (creating it) and writes the values in order. A key or value that cannot be

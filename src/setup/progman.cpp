@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/dde.h"
+#include "product/layout.h"
 #include "text/name_case.h"
 #include "ui/list_controls.h"
 

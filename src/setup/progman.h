@@ -14,10 +14,6 @@ class DdeClient;
 constexpr const char* kProgmanService = "PROGMAN";
 constexpr const char* kProgmanTopic = "PROGMAN";
 
-// The maker's groups: the older one and the one this program installs into by default.
-constexpr const char* kMakerGroupOld = "KOLAP SOFT";
-constexpr const char* kMakerGroup = "KOLAP SOFT32";
-
 // An argument as Program Manager reads it: it ends an argument that is not in double quotes at
 // the first comma or closing parenthesis, so a text holding a blank, a comma or a parenthesis
 // (C:\Program Files (x86)\..., a group typed as 音楽 (BGM)) goes in quotes. Any other text, and one

@@ -7,10 +7,11 @@
 #include "dialogs/dialog_painting.h"
 #include "dialogs/work_area.h"
 #include "platform/file_system.h"
+#include "product/identity.h"
+#include "product/layout.h"
 #include "setup/installer.h"
 #include "setup/progman.h"
 #include "setup/setup_messages.h"
-#include "setup/setup_registry.h"
 #include "text/path.h"
 #include "ui/application.h"
 

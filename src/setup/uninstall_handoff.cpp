@@ -2,6 +2,7 @@
 #include "setup/uninstall_handoff.h"
 
 #include "platform/registry.h"
+#include "product/layout.h"
 #include "text/name_case.h"
 
 namespace tavel {
@@ -16,7 +17,7 @@ std::string Quoted(const std::string& text) {
 
 std::string UninstallHandoff::CopyName(std::int32_t counter) {
   std::string digits = "000" + std::to_string(counter);
-  return "unin_kolap" + digits.substr(digits.size() - 3) + ".exe";
+  return kUninstallerCopyPrefix + digits.substr(digits.size() - 3) + kUninstallerCopyExtension;
 }
 
 bool UninstallHandoff::IsCopy(const std::string& exeFileName, const std::string& copyName) {
@@ -33,9 +34,10 @@ std::string UninstallHandoff::CopyCommandLine(const std::string& copyPath) {
 
 bool UninstallHandoff::Write(const HandoffData& data) {
   bool written = false;
-  if (auto key = registry_.Open(RegistryRoot::Users, kKeyPath, true)) {
-    written = key->WriteString("File", data.file) && key->WriteString("Title", data.title) &&
-              key->WriteString("RmDir", data.rmDir);
+  if (auto key = registry_.Open(RegistryRoot::Users, kHandoffKeyPath, true)) {
+    written = key->WriteString(kHandoffFileValue, data.file) &&
+              key->WriteString(kHandoffTitleValue, data.title) &&
+              key->WriteString(kHandoffRmDirValue, data.rmDir);
   }
   if (!written) Remove();
   return written;
@@ -43,17 +45,17 @@ bool UninstallHandoff::Write(const HandoffData& data) {
 
 HandoffData UninstallHandoff::Take() {
   HandoffData data;
-  if (auto key = registry_.Open(RegistryRoot::Users, kKeyPath, false)) {
-    data.file = key->ReadString("File").value_or("");
-    data.title = key->ReadString("Title").value_or("");
-    data.rmDir = key->ReadString("RmDir").value_or("");
+  if (auto key = registry_.Open(RegistryRoot::Users, kHandoffKeyPath, false)) {
+    data.file = key->ReadString(kHandoffFileValue).value_or("");
+    data.title = key->ReadString(kHandoffTitleValue).value_or("");
+    data.rmDir = key->ReadString(kHandoffRmDirValue).value_or("");
   }
   Remove();
   return data;
 }
 
 void UninstallHandoff::Remove() {
-  registry_.DeleteKey(RegistryRoot::Users, kKeyPath);
+  registry_.DeleteKey(RegistryRoot::Users, kHandoffKeyPath);
 }
 
 }  // namespace tavel

@@ -1,7 +1,6 @@
 // The uninstall's hand-off from the installed program to its copy in the Windows folder: how each
 // is started, what the copy is called, and the key through which the first step tells the copy the
-// program to delete ("File"), the caption to show ("Title") and whether to keep the folders
-// ("RmDir" "n").
+// program to delete, the caption to show and whether to keep the folders.
 #pragma once
 
 #include <cstdint>
@@ -19,12 +18,7 @@ struct HandoffData {
 
 class UninstallHandoff {
  public:
-  static constexpr const char* kUninstallArgument = "/uninstall";
-  static constexpr const char* kDeleteFileArgument = "/DeleteFile";
-  // Under HKEY_USERS.
-  static constexpr const char* kKeyPath = ".Default\\Software\\Unin_KOLAP SOFT32";
-
-  // "unin_kolap" + the last three digits of "000" + counter + ".exe".
+  // The copy's prefix, the last three digits of "000" + counter, its extension.
   static std::string CopyName(std::int32_t counter);
   // Whether a program called `exeFileName` (without folder) is the copy named `copyName`.
   static bool IsCopy(const std::string& exeFileName, const std::string& copyName);

@@ -9,12 +9,12 @@
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/registry.h"
+#include "product/layout.h"
 #include "setup/copy_file_keep_date.h"
 #include "setup/emptied_folders.h"
 #include "setup/progman.h"
 #include "setup/same_path.h"
 #include "setup/setup_messages.h"
-#include "setup/setup_registry.h"
 #include "setup/uninstall_handoff.h"
 #include "text/path.h"
 
@@ -23,13 +23,6 @@ namespace tavel {
 namespace msg = setup_messages;
 
 namespace {
-
-// A string value of a key opened without creating it; "" when the key or the value is missing.
-std::string ReadValue(Registry& registry, const std::string& path, const std::string& name) {
-  auto key = registry.Open(RegistryRoot::Users, path, false);
-  if (!key) return {};
-  return key->ReadString(name).value_or("");
-}
 
 std::uint64_t FileSize(FileSystem& files, const std::string& path) {
   auto found = files.FindFile(path, kAttrAnyFile);
@@ -89,24 +82,27 @@ void Uninstaller::Run() {
 // not attempted: this copy cannot tell what that folder holds now, and a refusal loses nothing.
 // Without a recorded folder there is nothing to compare with, and the uninstall goes on.
 bool Uninstaller::IsInstalledCopy(const std::string& own) {
-  const std::string installed = ReadValue(services_.registry, ProductKeyPath(), "EXEPATH");
+  const std::string installed =
+      services_.registry.ReadString(RegistryRoot::Users, kSettingsKeyPath, kExePathValue);
   if (installed.empty() || SamePath(services_.files, installed, FolderOf(own))) return true;
-  user_.Tell(msg::NotTheInstalledCopy(JoinPath(installed, kSetupExeFileName)));
+  user_.Tell(msg::NotTheInstalledCopy(JoinPath(installed, kExeFileName)));
   return false;
 }
 
 // Everything of the install but the running program: the software-list entry, the items, the
 // text file, the history when the user agrees, and the registry keys. Failures are ignored.
 void Uninstaller::RemoveInstallation(const std::string& folder) {
-  services_.registry.DeleteKey(RegistryRoot::LocalMachine, UninstallEntryKeyPath());
-  RemoveProgmanItem(ReadValue(services_.registry, ProductKeyPath(), "Group"));
-  std::string startUp = ReadValue(services_.registry, kMapGroupsKeyPath, "StartUp");
+  Registry& registry = services_.registry;
+  registry.DeleteKey(RegistryRoot::LocalMachine, kUninstallEntryKeyPath);
+  RemoveProgmanItem(registry.ReadString(RegistryRoot::Users, kSettingsKeyPath, kGroupValue));
+  std::string startUp =
+      registry.ReadString(RegistryRoot::Users, kMapGroupsKeyPath, kStartUpGroupValue);
   user_.Pump();
   RemoveProgmanItem(startUp);
-  services_.files.RemoveFile(folder + kSetupTextFileName);
-  if (user_.Ask(msg::kAskHistory)) services_.files.RemoveFile(folder + kSetupHistoryFileName);
-  DeleteKeyTree(services_.registry, RegistryRoot::Users, ProductKeyPath());
-  RemoveEmptyMakerKey(services_.registry, kMakerKeyPath);
+  services_.files.RemoveFile(folder + kHelpFileName);
+  if (user_.Ask(msg::kAskHistory)) services_.files.RemoveFile(folder + kHistoryFileName);
+  DeleteKeyTree(registry, RegistryRoot::Users, kSettingsKeyPath);
+  RemoveEmptyMakerKey(registry, kMakerKeyPath);
 }
 
 // The show-group and delete-item macros for the product's item in `group`; errors are ignored.
@@ -114,7 +110,7 @@ void Uninstaller::RemoveProgmanItem(const std::string& group) {
   if (group.empty()) return;
   SendProgmanMacro(services_.dde, ShowGroupMacro(group));
   user_.Pump();
-  SendProgmanMacro(services_.dde, DeleteItemMacro(kSetupItemTitle));
+  SendProgmanMacro(services_.dde, DeleteItemMacro(kItemTitle));
   user_.Pump();
 }
 

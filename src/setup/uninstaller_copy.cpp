@@ -4,6 +4,7 @@
 #include "platform/drives.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "product/layout.h"
 #include "setup/emptied_folders.h"
 #include "setup/setup_messages.h"
 #include "setup/uninstall_handoff.h"
@@ -28,7 +29,7 @@ bool UninstallerCopy::Begin() {
   file_ = handoff.file;
   rmDir_ = handoff.rmDir;
   user_.ShowTitle(handoff.title.empty() ? msg::kFallbackCaption : handoff.title);
-  if (file_.empty() || services_.process.FirstArgument() != UninstallHandoff::kDeleteFileArgument) {
+  if (file_.empty() || services_.process.FirstArgument() != kDeleteFileArgument) {
     user_.ShowTitle(msg::kFallbackCaption);
     user_.Tell(msg::kBadParameter);
     return false;

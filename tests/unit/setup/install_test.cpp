@@ -269,14 +269,15 @@ TEST_F(Install, AValueThatCannotBeWrittenStopsTheInstall) {
   EXPECT_FALSE(w.IsClosed());
   EXPECT_EQ(registry.openKeys, 0);
 
-  // A key that cannot be opened at all is reported the same way, before anything is written.
+  // A key that cannot be opened at all is reported the same way, before anything is written. The
+  // message names the product's key in the one spelling the program has for it.
   registry = FakeRegistry();
   registry.failOpen = true;
   messages.clear();
   w.Button3.Click();
-  EXPECT_EQ(messages,
-            std::vector<std::string>{"[ HKEY_USERS\\" + std::string(kProductKey) +
-                                     " ]\nEXEPATH\nレジストリーへの書き込みに失敗しました・・・"});
+  EXPECT_EQ(messages, std::vector<std::string>{
+                          "[ HKEY_USERS\\.Default\\Software\\KOLAP SOFT32\\TAVEL32 ]\nEXEPATH\n"
+                          "レジストリーへの書き込みに失敗しました・・・"});
 }
 
 // 参照 opens the folder browser on the folder typed; a folder chosen there replaces it, a cancel
