@@ -3,15 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tavel {
 namespace {
 
 TEST(PlayableFiles, TheTypeIsTheFirstThreeLettersOfTheExtensionInCapitals) {
-  EXPECT_EQ(FileTypeKey("C:\\M\\SONG.midi"), "MID");
-  EXPECT_EQ(FileTypeKey("C:\\M\\bell.au"), "AU ");
-  EXPECT_EQ(FileTypeKey("C:\\M.X\\README"), "   ");
-  EXPECT_EQ(FileTypeKey("C:\\M\\TUNE."), "   ");
-  EXPECT_EQ(FileTypeKey("C:\\M\\A.B.Wav"), "WAV");
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\M\\SONG.midi", "MID"}, {"C:\\M\\bell.au", "AU "}, {"C:\\M.X\\README", "   "},
+      {"C:\\M\\TUNE.", "   "},     {"C:\\M\\A.B.Wav", "WAV"},
+  };
+  for (const auto& [path, type] : cases) EXPECT_EQ(FileTypeKey(path), type) << path;
 }
 
 TEST(PlayableFiles, MP3AndWMAAreAddedToTheSixOnlyWhenAsked) {

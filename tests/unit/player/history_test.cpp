@@ -8,13 +8,9 @@
 #include "player/memory_lists.h"
 #include "support/fake_file_system.h"
 
-namespace tavel {
+namespace tavel::testing {
 namespace {
 
-using testing::kHistoryFile;
-using testing::kListFolder;
-
-using testing::FakeFileSystem;
 using Entries = std::vector<std::string>;
 
 Entries Numbered(int from, int to) {
@@ -133,4 +129,4 @@ TEST(HistorySave, ReadsBackAsSaved) {
 }
 
 }  // namespace
-}  // namespace tavel
+}  // namespace tavel::testing
