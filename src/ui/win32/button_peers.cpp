@@ -73,8 +73,7 @@ class CheckBoxPeer : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
   void Create(HWND parent) override {
-    CreateStandard(parent, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX);
-    SyncOwn(Change::Checked, -1);
+    CreateShowing(Change::Checked, parent, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX);
   }
   // The box has toggled itself already; the control follows and raises its click.
   void OnCommand(HWND, int code) override {
@@ -121,8 +120,7 @@ class ScrollBarPeer : public ChildPeer {
  public:
   using ChildPeer::ChildPeer;
   void Create(HWND parent) override {
-    CreateStandard(parent, "SCROLLBAR", WS_TABSTOP | SBS_HORZ);
-    SyncOwn(Change::Range, -1);
+    CreateShowing(Change::Range, parent, "SCROLLBAR", WS_TABSTOP | SBS_HORZ);
   }
   // The thumb moves only after the handler has seen the old position and the new one.
   void OnScroll(int code) override {

@@ -51,6 +51,11 @@ void ChildPeer::CreateStandard(HWND parent, const char* className, DWORD style, 
   ApplyFont();
 }
 
+void ChildPeer::CreateShowing(Change own, HWND parent, const char* className, DWORD style) {
+  CreateStandard(parent, className, style);
+  SyncOwn(own, -1);
+}
+
 void ChildPeer::ApplyFont() {
   HFONT font = Ui().Gdi().FontFor(control_.GetFont());
   for (HWND w : Windows()) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

@@ -57,6 +57,8 @@ class ChildPeer : public ControlPeer {
   WindowArgs ChildArgs(HWND parent, const char* className, DWORD style, DWORD exStyle) const;
   // Creates a standard control as hwnd_ and gives it the control's font.
   void CreateStandard(HWND parent, const char* className, DWORD style, DWORD exStyle = 0);
+  // The same for a control whose own state (a check, a range) the new window must show at once.
+  void CreateShowing(Change own, HWND parent, const char* className, DWORD style);
   void ApplyFont();
   // Label-like colours: the container's background and the font's colour.
   HBRUSH InheritedColors(HDC dc);
