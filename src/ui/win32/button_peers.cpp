@@ -32,13 +32,16 @@ class LabelPeer : public ChildPeer {
   HBRUSH OnCtlColor(HDC dc) override { return InheritedColors(dc); }
 
  protected:
-  // The alignment arrives as a caption change, since it changes how the caption shows.
+  // The alignment arrives as a caption change, since it changes how the caption shows. A static
+  // control draws a new text at once by itself, before the repaint that shows the label in its
+  // final size anyway; the text goes straight to the window's default handling, which only
+  // stores it, so the label is drawn once, by whoever repaints it next.
   bool SyncOwn(Change change, int) override {
     if (change != Change::Caption) return false;
-    LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
-    SetWindowLongPtrA(hwnd_, GWL_STYLE,
-                      (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | AlignStyle());
-    SetWindowTextA(hwnd_, control_.Caption().c_str());
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    const LONG_PTR aligned = (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | AlignStyle();
+    if (aligned != style) SetWindowLongPtrA(hwnd_, GWL_STYLE, aligned);
+    DefWindowProcA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(control_.Caption().c_str()));
     InvalidateRect(hwnd_, nullptr, TRUE);
     return true;
   }
