@@ -1,6 +1,7 @@
 // The browser's folder list and file list: the current folder's ancestors and sub-folders with
 // their levels, its files, the counts, and the folder a click in the folder list leads to.
 #include <algorithm>
+#include <numeric>
 
 #include "folders/folder_browser.h"
 #include "platform/drives.h"
@@ -53,23 +54,31 @@ void FolderBrowser::SetCount(Label& label, const std::string& text) {
 }
 
 // The sub-folders' names as shown, sorted, and in `onDisk` the same names in the same order as
-// the disk spells them.
+// the disk spells them. The positions are sorted rather than the names, which moves less.
 std::vector<std::string> FolderBrowser::SubFolders(const std::string& folder,
                                                    std::vector<std::string>& onDisk, bool& ok) {
   DirectoryListing listing = files_.SearchFolder(folder + "*.*", kAttrDirectory);
-  std::vector<std::pair<std::string, std::string>> found;
-  found.reserve(listing.entries.size());
+  std::vector<std::string> shown;
+  std::vector<std::string*> spelled;  // the entries' own names, moved out once sorted
+  shown.reserve(listing.entries.size());
+  spelled.reserve(listing.entries.size());
   for (DirectoryEntry& entry : listing.entries) {
-    if (entry.attributes & kAttrDirectory)
-      found.emplace_back(LowerAscii(entry.name), std::move(entry.name));
+    if (!(entry.attributes & kAttrDirectory)) continue;
+    shown.push_back(LowerAscii(entry.name));
+    spelled.push_back(&entry.name);
   }
-  std::sort(found.begin(), found.end());
+  std::vector<std::uint32_t> order(shown.size());
+  std::iota(order.begin(), order.end(), 0u);
+  std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    const int by = shown[a].compare(shown[b]);
+    return by < 0 || (by == 0 && a < b);
+  });
   std::vector<std::string> names;
-  names.reserve(found.size());
-  onDisk.reserve(onDisk.size() + found.size());
-  for (auto& [shown, disk] : found) {
-    names.push_back(std::move(shown));
-    onDisk.push_back(std::move(disk));
+  names.reserve(order.size());
+  onDisk.reserve(onDisk.size() + order.size());
+  for (std::uint32_t i : order) {
+    names.push_back(std::move(shown[i]));
+    onDisk.push_back(std::move(*spelled[i]));
   }
   ok = listing.ok;
   return names;
