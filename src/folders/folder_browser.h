@@ -90,7 +90,8 @@ class FolderBrowser {
   std::string WindowsRoot() const;
   bool TryRecoveryTarget(const std::string& target);
   void SetCount(Label& label, const std::string& text);
-  std::vector<std::string> SubFolders(const std::string& folder, bool& ok);
+  std::vector<std::string> SubFolders(const std::string& folder, std::vector<std::string>& onDisk,
+                                      bool& ok);
   std::vector<std::string> FolderFiles(const std::string& folder, bool& ok);
 
   Application& app_;
@@ -99,6 +100,10 @@ class FolderBrowser {
   Drives& drives_;
   FileSystem& files_;
   std::string ownPath_;
+  // The folder of the last folder listing as it was given, and the folder list's items as the
+  // disk spells them, in the list's order.
+  std::string folderAsGiven_;
+  std::vector<std::string> folderItemsOnDisk_;
 
   // The recovery that is running: how deep recoveries are nested and the folders it has tried.
   struct Recovery {

@@ -1,6 +1,7 @@
 // The browser's folder list and file list: the current folder's ancestors and sub-folders with
 // their levels, its files, the counts, and the folder a click in the folder list leads to.
 #include <algorithm>
+#include <numeric>
 
 #include "folders/folder_browser.h"
 #include "platform/drives.h"
@@ -52,14 +53,33 @@ void FolderBrowser::SetCount(Label& label, const std::string& text) {
   app_.Backend().Repaint(label);
 }
 
-std::vector<std::string> FolderBrowser::SubFolders(const std::string& folder, bool& ok) {
+// The sub-folders' names as shown, sorted, and in `onDisk` the same names in the same order as
+// the disk spells them. The positions are sorted rather than the names, which moves less.
+std::vector<std::string> FolderBrowser::SubFolders(const std::string& folder,
+                                                   std::vector<std::string>& onDisk, bool& ok) {
   DirectoryListing listing = files_.SearchFolder(folder + "*.*", kAttrDirectory);
-  std::vector<std::string> names;
-  names.reserve(listing.entries.size());
-  for (const DirectoryEntry& entry : listing.entries) {
-    if (entry.attributes & kAttrDirectory) names.push_back(LowerAscii(entry.name));
+  std::vector<std::string> shown;
+  std::vector<std::string*> spelled;  // the entries' own names, moved out once sorted
+  shown.reserve(listing.entries.size());
+  spelled.reserve(listing.entries.size());
+  for (DirectoryEntry& entry : listing.entries) {
+    if (!(entry.attributes & kAttrDirectory)) continue;
+    shown.push_back(LowerAscii(entry.name));
+    spelled.push_back(&entry.name);
   }
-  SortNames(names);
+  std::vector<std::uint32_t> order(shown.size());
+  std::iota(order.begin(), order.end(), 0u);
+  std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    const int by = shown[a].compare(shown[b]);
+    return by < 0 || (by == 0 && a < b);
+  });
+  std::vector<std::string> names;
+  names.reserve(order.size());
+  onDisk.reserve(onDisk.size() + order.size());
+  for (std::uint32_t i : order) {
+    names.push_back(std::move(shown[i]));
+    onDisk.push_back(std::move(*spelled[i]));
+  }
   ok = listing.ok;
   return names;
 }
@@ -88,10 +108,15 @@ bool FolderBrowser::ListFolders(const std::string& path) {
   const std::string folder = WithoutBackslash(path);
   if (!drives_.EnterFolder(folder)) return false;
   const std::string lower = LowerAscii(folder);
+  // The folder is searched as it was given: a spelling that differs from the disk's makes the
+  // system look for each differing name in its folder first.
+  std::vector<std::string> onDisk = FolderPieces(WithBackslash(folder));
   bool ok = false;
-  std::vector<std::string> subFolders = SubFolders(WithBackslash(lower), ok);
+  std::vector<std::string> subFolders = SubFolders(WithBackslash(folder), onDisk, ok);
   if (!ok) return false;
   CurrentFolder = lower;
+  folderAsGiven_ = folder;
+  folderItemsOnDisk_ = std::move(onDisk);
   RememberFolder(lower);
 
   std::vector<std::string> items = FolderPieces(WithBackslash(lower));
@@ -116,7 +141,7 @@ bool FolderBrowser::ListFiles(const std::string& path) {
   if (!drives_.EnterFolder(folder)) return false;
   const std::string lower = LowerAscii(folder);
   bool ok = false;
-  std::vector<std::string> names = FolderFiles(WithBackslash(lower), ok);
+  std::vector<std::string> names = FolderFiles(WithBackslash(folder), ok);
   if (!ok) return false;
   ListedFolder = lower;
   const int count = static_cast<int>(names.size());
@@ -125,14 +150,19 @@ bool FolderBrowser::ListFiles(const std::string& path) {
   return true;
 }
 
+// The path is built from the items' names as the disk spells them, which name the same folders
+// as the shown ones and are found without a search for a differing spelling.
 void FolderBrowser::FolderFromSelection() {
   const ListBox& list = controls_.folderList;
   const int selected = list.ItemIndex();
   if (selected < 0 || selected >= list.Count()) return;
+  const std::vector<std::string>& names =
+      folderItemsOnDisk_.size() == static_cast<std::size_t>(list.Count()) ? folderItemsOnDisk_
+                                                                          : list.Items();
   const int last = std::min(selected, CurrentFolderIndex);
-  std::string path = list.Item(0);
-  for (int i = 1; i <= last; ++i) path += list.Item(i) + "\\";
-  if (selected > CurrentFolderIndex) path += list.Item(selected) + "\\";
+  std::string path = names[0];
+  for (int i = 1; i <= last; ++i) path += names[i] + "\\";
+  if (selected > CurrentFolderIndex) path += names[selected] + "\\";
   ShowFolder(path);
 }
 

@@ -81,7 +81,7 @@ void FolderBrowser::ShowFolder(const std::string& path) {
     return;
   }
   app_.Backend().Repaint(controls_.folderList);
-  if (!ListFiles(CurrentFolder)) messages_.showMsg(kFileListErrorText);
+  if (!ListFiles(folderAsGiven_)) messages_.showMsg(kFileListErrorText);
 }
 
 // Recovery goes ShowFolder -> RecoverToRoot -> GoToFolder -> EnterDrive -> ShowFolder, so a

@@ -32,18 +32,36 @@ class LabelPeer : public ChildPeer {
   HBRUSH OnCtlColor(HDC dc) override { return InheritedColors(dc); }
 
  protected:
-  // The alignment arrives as a caption change, since it changes how the caption shows.
+  // The alignment arrives as a caption change, since it changes how the caption shows. A static
+  // control draws a new text at once by itself, before the repaint that shows the label in its
+  // final size anyway; the text goes straight to the window's default handling, which only
+  // stores it, so the label is drawn once, by whoever repaints it next.
   bool SyncOwn(Change change, int) override {
+    if (change == Change::Bounds) {
+      Move();
+      return true;
+    }
     if (change != Change::Caption) return false;
-    LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
-    SetWindowLongPtrA(hwnd_, GWL_STYLE,
-                      (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | AlignStyle());
-    SetWindowTextA(hwnd_, control_.Caption().c_str());
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    const LONG_PTR aligned = (style & ~static_cast<LONG_PTR>(SS_TYPEMASK)) | AlignStyle();
+    if (aligned != style) SetWindowLongPtrA(hwnd_, GWL_STYLE, aligned);
+    DefWindowProcA(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(control_.Caption().c_str()));
     InvalidateRect(hwnd_, nullptr, TRUE);
     return true;
   }
 
  private:
+  // An auto-sized label changes its size with most captions. Sizing a window erases at once what
+  // waits to be erased in its parent and in every control of the parent, asking the system about
+  // each; the parent's part, which holds what the label uncovered, is erased at once here too, and
+  // the controls' parts when they are painted, as they would be anyway.
+  void Move() {
+    const RECT r = WindowRect();
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
+    RedrawWindow(GetParent(hwnd_), nullptr, nullptr, RDW_ERASENOW | RDW_NOCHILDREN);
+  }
+
   DWORD AlignStyle() const {
     const auto& label = static_cast<Label&>(control_);
     switch (label.Alignment()) {

@@ -109,8 +109,12 @@ TEST_F(FolderBrowserTest, ListsAncestorsOpenAndSubFoldersOneLevelDeeperWithTheCo
   Click(1);  // down into kolapp32, then into its empty folder
   Click(2);
   EXPECT_EQ(browser.CurrentFolder, "c:\\kolapp32\\empty");
+  // Shown in lower case, entered as the disk spells the names.
+  EXPECT_EQ(drives.current, "C:\\KoLAPP32\\Empty");
   EXPECT_EQ(ListBox4.Count(), 0);
   EXPECT_EQ(Label1.Caption(), " 0ｺ");
+  Click(1);
+  EXPECT_EQ(drives.current, "C:\\KoLAPP32");
   EXPECT_TRUE(messages.empty());
 }
 
@@ -122,7 +126,7 @@ TEST_F(FolderBrowserTest, AFolderEndingInATrailByteOf5CIsOnePieceAndIsEnteredAga
   Click(0);
   Click(3);  // 表 among the root's sub-folders
   EXPECT_EQ(browser.CurrentFolder, "c:\\表");
-  EXPECT_EQ(drives.current, "c:\\表");
+  EXPECT_EQ(drives.current, kTableFolder);
   Click(1);  // the current folder itself: listed again
   EXPECT_EQ(ListBox1.Items(), (Names{"c:\\", "表"}));
   EXPECT_TRUE(messages.empty());
