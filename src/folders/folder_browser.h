@@ -89,7 +89,7 @@ class FolderBrowser {
  private:
   std::string WindowsRoot() const;
   bool TryRecoveryTarget(const std::string& target);
-  void SetCount(Label& label, const std::string& text);
+  void ShowCounting(Label& label, const std::string& mark);
   std::vector<std::string> SubFolders(const std::string& folder, std::vector<std::string>& onDisk,
                                       bool& ok);
   std::vector<std::string> FolderFiles(const std::string& folder, bool& ok);

@@ -48,8 +48,10 @@ BrowserPicture FolderBrowser::FolderPicture(int index) const {
   return index <= CurrentFolderIndex ? BrowserPicture::OpenFolder : BrowserPicture::ClosedFolder;
 }
 
-void FolderBrowser::SetCount(Label& label, const std::string& text) {
-  label.SetCaption(text);
+// The mark shows at once that the count is being made, however long the listing takes. The
+// count itself is drawn with the next painting, as the lists are.
+void FolderBrowser::ShowCounting(Label& label, const std::string& mark) {
+  label.SetCaption(mark);
   app_.Backend().Repaint(label);
 }
 
@@ -103,7 +105,7 @@ std::vector<std::string> FolderBrowser::FolderFiles(const std::string& folder, b
 // A folder that can be entered but not searched (no right to list it, a medium gone meanwhile)
 // fails like one that cannot be entered: an empty list would pass it off as an empty folder.
 bool FolderBrowser::ListFolders(const std::string& path) {
-  SetCount(controls_.folderCount, "---ｺ");
+  ShowCounting(controls_.folderCount, "---ｺ");
   if (path.empty()) return false;
   const std::string folder = WithoutBackslash(path);
   if (!drives_.EnterFolder(folder)) return false;
@@ -130,12 +132,12 @@ bool FolderBrowser::ListFolders(const std::string& path) {
   CurrentFolderIndex = static_cast<std::int32_t>(ancestors) - 1;
   const int count = static_cast<int>(items.size());
   controls_.folderList.Assign(std::move(items), CurrentFolderIndex);
-  SetCount(controls_.folderCount, std::to_string(count) + "ｺ");
+  controls_.folderCount.SetCaption(std::to_string(count) + "ｺ");
   return true;
 }
 
 bool FolderBrowser::ListFiles(const std::string& path) {
-  SetCount(controls_.fileCount, " ---ｺ");
+  ShowCounting(controls_.fileCount, " ---ｺ");
   if (path.empty()) return false;
   const std::string folder = WithoutBackslash(path);
   if (!drives_.EnterFolder(folder)) return false;
@@ -146,7 +148,7 @@ bool FolderBrowser::ListFiles(const std::string& path) {
   ListedFolder = lower;
   const int count = static_cast<int>(names.size());
   controls_.fileList.Assign(std::move(names));
-  SetCount(controls_.fileCount, " " + std::to_string(count) + "ｺ");
+  controls_.fileCount.SetCaption(" " + std::to_string(count) + "ｺ");
   return true;
 }
 
