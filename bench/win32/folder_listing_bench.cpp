@@ -26,7 +26,7 @@ using tavel::bench::SystemSearch;
 
 constexpr int kFiles = 10000;
 constexpr int kFolders = 2000;
-constexpr int kRuns = 15;
+constexpr int kRuns = 30;
 
 // Names as a music collection has them: Japanese and ASCII, capitals and small letters.
 std::string NameOf(int i) {

@@ -25,6 +25,10 @@ struct ReleaseWindowDC {
   static HDC Empty() { return nullptr; }
   bool operator()(HDC dc) const { return ReleaseDC(window, dc) != 0; }
 };
+struct DeleteMemoryDC {
+  static HDC Empty() { return nullptr; }
+  bool operator()(HDC dc) const { return DeleteDC(dc) != 0; }
+};
 // Selects the object a selection replaced back into its device context.
 struct SelectBack {
   HDC dc;
@@ -49,6 +53,7 @@ struct FreeDdeData {
 using FileHandle = HandleOwner<HANDLE, CloseFile>;
 using SearchHandle = HandleOwner<HANDLE, CloseSearch>;
 using WindowDC = HandleOwner<HDC, ReleaseWindowDC>;
+using MemoryDC = HandleOwner<HDC, DeleteMemoryDC>;
 using SelectedObject = HandleOwner<HGDIOBJ, SelectBack>;
 using DdeStringHandle = HandleOwner<HSZ, FreeDdeString>;
 using DdeConversationHandle = HandleOwner<HCONV, DisconnectDde>;

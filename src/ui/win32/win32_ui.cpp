@@ -72,10 +72,9 @@ Size Win32Ui::FrameSize(const Form& form) {
 Size Win32Ui::MeasureText(const Font& font, const std::string& text) {
   // An empty text still takes one line (as wide as a blank), as a label shows it.
   const std::string measured = text.empty() ? std::string(" ") : text;
-  WindowDC dc = OwnWindowDC(nullptr);
-  SelectedObject selected = SelectInto(dc.Get(), gdi_.FontFor(font));
+  SelectedObject selected = SelectInto(measuring_.Get(), gdi_.FontFor(font));
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc.Get(), measured.c_str(), static_cast<int>(measured.size()), &r,
+  DrawTextA(measuring_.Get(), measured.c_str(), static_cast<int>(measured.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_LEFT);
   return {r.right - r.left, r.bottom - r.top};
 }

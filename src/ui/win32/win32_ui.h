@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/win32/handles.h"
 #include "ui/backend.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/timer_host.h"
@@ -77,6 +78,10 @@ class Win32Ui : public UiBackend {
   HINSTANCE instance_;
   HICON icon_;
   GdiCache gdi_;
+  // Texts are measured on a context of the screen's kind kept for the purpose: asking the screen
+  // for its own context costs more than the measuring itself, and labels are measured at every
+  // change of their captions.
+  MemoryDC measuring_{CreateCompatibleDC(nullptr)};
   TimerHost timers_;
   std::map<const Form*, std::unique_ptr<FormWindow>> forms_;
   std::unordered_map<HWND, ChildPeer*> children_;
